@@ -1,0 +1,108 @@
+#include "launcher/mosaro.h"
+
+#include "platform/pic_box.h"
+#include "platform/slot_label.h"
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+Mosaro::Mosaro(ItemStore& store, Platform& platform) : store_(store), platform_(platform)
+{
+    setObjectName("Mosaro");
+    setWindowTitle("Mosaro ver1.0");
+    setFixedSize(twips(7095), twips(4425));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    createSlots();
+    createScrollBar();
+    // Tab order: the slots, the scroll bar, then the labels.
+    QWidget* previous = Pic[0];
+    for (int i = 1; i < SlotCount; ++i) {
+        setTabOrder(previous, Pic[size_t(i)]);
+        previous = Pic[size_t(i)];
+    }
+    setTabOrder(previous, VScroll1);
+    previous = VScroll1;
+    for (SlotLabel* lab : Lab) {
+        setTabOrder(previous, lab);
+        previous = lab;
+    }
+}
+
+Mosaro::~Mosaro()
+{
+    closeDialogs();
+}
+
+void Mosaro::createSlots()
+{
+    QFont titleFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    titleFont.setPointSizeF(8.25);
+    for (int i = 0; i < SlotCount; ++i) {
+        const int16_t index = int16_t(i);
+        auto* pic = new PicBox(this);
+        pic->setObjectName(QString("Pic(%1)").arg(i));
+        pic->setGeometry(twipsRect(120 + 1320 * (i % 5), 120 + 1080 * (i / 5), 1215, 975));
+        pic->setBackColor(EmptyColor);
+        pic->setFocusPolicy(Qt::TabFocus);
+        pic->setAcceptDrops(true);
+        pic->onMouseDown = [this, index](int16_t b, int16_t s, float x, float y) {
+            Pic_MouseDown(index, b, s, x, y);
+        };
+        pic->onDragOver = [this, index](const QMimeData* data) {
+            int32_t effect = 0;
+            Pic_OLEDragOver(index, data, effect);
+            return effect;
+        };
+        pic->onDrop = [this, index](const QMimeData* data) { Pic_OLEDragDrop(index, data); };
+
+        auto* lab = new SlotLabel(QStringLiteral("Label1"), pic);
+        lab->setObjectName(QString("Lab(%1)").arg(i));
+        lab->setGeometry(twipsRect(0, 480, 1215, 495));
+        lab->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        lab->setWordWrap(true);
+        lab->setTextFormat(Qt::PlainText);
+        lab->setFont(titleFont);
+        lab->setFocusPolicy(Qt::TabFocus);
+        lab->onMouseDown = [this, index](int16_t b, int16_t s, float x, float y) {
+            Lab_MouseDown(index, b, s, x, y);
+        };
+        Pic[size_t(i)] = pic;
+        Lab[size_t(i)] = lab;
+    }
+}
+
+void Mosaro::createScrollBar()
+{
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setObjectName("VScroll1");
+    VScroll1->setGeometry(twipsRect(6720, 120, 255, 4215));
+    VScroll1->setRange(0, 0);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(10);
+    // The page changes when a dragged thumb is released, never while it moves.
+    VScroll1->setTracking(false);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Mosaro::VScroll1_Change);
+}
+
+void Mosaro::closeDialogs()
+{
+    for (QPointer<QWidget>* dialog : {&inpData, &inpPage, &inpDelPg})
+        delete dialog->data();
+}
+
+void Mosaro::closeEvent(QCloseEvent* event)
+{
+    closeDialogs();
+    Form_Unload();
+    event->accept();
+}
+
+void Mosaro::mousePressEvent(QMouseEvent* event)
+{
+    Form_MouseDown(mouseButtonCode(event->button()), shiftMask(event->modifiers()),
+                   float(event->position().x()), float(event->position().y()));
+}

@@ -1,0 +1,40 @@
+#include "launcher/mosaro.h"
+#include "platform/builtin_icons.h"
+#include "platform/desktop_platform.h"
+#include "platform/fonts.h"
+#include "platform/quit_signals.h"
+#include "store/item_store.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QSessionManager>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    // Before the application object, so the theme lookup sees it.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    QApplication app(argc, argv);
+    installFontSubstitutes();
+
+    DesktopPlatform platform;
+    ItemStore store;
+    Mosaro window(store, platform);
+    switch (window.Form_Load()) {
+    case Mosaro::LoadOutcome::AnotherInstance: return 0;
+    case Mosaro::LoadOutcome::CannotRead: return 1;
+    case Mosaro::LoadOutcome::Run: break;
+    }
+
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addPixmap(QPixmap::fromImage(mosaroWindowIcon(size)));
+    window.setWindowIcon(icon);
+    installQuitSignals([&window] { window.close(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.close(); });
+    window.show();
+    QTimer::singleShot(0, &window, &Mosaro::reportLoadProblems);
+    return app.exec();
+}

@@ -1,0 +1,53 @@
+#include "platform/desktop_platform.h"
+
+#include "platform/icon_source.h"
+#include "platform/instance_lock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <unistd.h>
+
+DesktopPlatform::DesktopPlatform() = default;
+
+DesktopPlatform::~DesktopPlatform()
+{
+    if (instanceLock_ >= 0)
+        ::close(instanceLock_);
+}
+
+QImage DesktopPlatform::extractIcon(const QString& fileName, int32_t index, int pixelSize)
+{
+    return extractIconImage(fileName, index, pixelSize);
+}
+
+QImage DesktopPlatform::fallbackIcon(int pixelSize)
+{
+    return genericProgramIcon(pixelSize);
+}
+
+QString DesktopPlatform::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+bool DesktopPlatform::claimSingleInstance()
+{
+    if (instanceLock_ >= 0)
+        return true;
+    const int fd = lockProgramFile(QCoreApplication::applicationFilePath());
+    if (fd == LockHeldElsewhere)
+        return false;
+    instanceLock_ = fd;
+    return true;
+}
+
+QString DesktopPlatform::currentDirectory()
+{
+    return QDir::currentPath();
+}
+
+bool DesktopPlatform::setCurrentDirectory(const QString& path)
+{
+    return QDir::setCurrent(path);
+}

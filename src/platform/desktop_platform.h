@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/platform.h"
+
+// The platform on a Linux desktop: Qt dialogs, icon files, XDG associations, real processes.
+class DesktopPlatform : public Platform {
+public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
+    int messageBox(const QString& text, int style, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title) override;
+    QString popupMenu(const std::vector<MenuEntry>& entries) override;
+    std::optional<FileChoice> openFile(const QString& filter) override;
+    std::optional<int32_t> chooseColor() override;
+
+    QImage extractIcon(const QString& fileName, int32_t index, int pixelSize) override;
+    QImage fallbackIcon(int pixelSize) override;
+    QString findExecutable(const QString& fileName, const QString& directory) override;
+
+    QString programFolder() override;
+    bool claimSingleInstance() override;
+    QString currentDirectory() override;
+    bool setCurrentDirectory(const QString& path) override;
+    StartResult startCommandLine(const QString& commandLine, const QString& workingDir) override;
+
+private:
+    int instanceLock_ = -1;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+class QMimeData;
+
+// A picture box: a background colour and a retained image that survives being covered.
+// Setting the background erases whatever was drawn.
+class PicBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PicBox(QWidget* parent = nullptr);
+
+    void setBackColor(int32_t bgr);
+    int32_t backColor() const { return backColor_; }
+    // Erases the drawing to the background colour.
+    void Cls();
+    // Draws an image into the retained picture at the top-left corner, logicalSize square,
+    // and repaints at once.
+    void drawPersistent(const QImage& picture, int logicalSize);
+    // The retained picture, in device pixels.
+    const QImage& image() const { return image_; }
+
+    // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt.
+    std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown;
+    // Asked while something is dragged over: 1 to offer copy, 0 to refuse.
+    std::function<int32_t(const QMimeData*)> onDragOver;
+    std::function<void(const QMimeData*)> onDrop;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void dragEnterEvent(QDragEnterEvent*) override;
+    void dragMoveEvent(QDragMoveEvent*) override;
+    void dropEvent(QDropEvent*) override;
+
+private:
+    void resetImage();
+
+    int32_t backColor_ = 0;
+    QImage image_;
+};
+
+// Maps Qt's buttons and modifiers to the numbers the handlers take.
+int16_t mouseButtonCode(Qt::MouseButton button);
+int16_t shiftMask(Qt::KeyboardModifiers modifiers);

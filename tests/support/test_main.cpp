@@ -1,0 +1,13 @@
+// Every test tier runs with a QApplication on the offscreen platform; the end-to-end tier starts
+// the real program on its own X server.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
