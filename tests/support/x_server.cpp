@@ -4,11 +4,13 @@
 #include <QProcessEnvironment>
 
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 XServer::XServer()
 {
@@ -64,4 +66,38 @@ QString runTool(const QString& display, const QString& program, const QStringLis
     if (exitCode)
         *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, uint16_t(strlen(name)), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    free(reply);
+    return atom;
+}
+
+}  // namespace
+
+bool requestWindowClose(const QString& display, const QString& windowId)
+{
+    xcb_connection_t* connection = xcb_connect(display.toLatin1().constData(), nullptr);
+    if (xcb_connection_has_error(connection)) {
+        xcb_disconnect(connection);
+        return false;
+    }
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(windowId.toULong());
+    message.type = internAtom(connection, "WM_PROTOCOLS");
+    message.data.data32[0] = internAtom(connection, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    xcb_disconnect(connection);
+    return true;
 }

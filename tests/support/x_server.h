@@ -19,3 +19,6 @@ private:
 // Runs a command-line tool against the test's X server and returns what it printed.
 QString runTool(const QString& display, const QString& program, const QStringList& args,
                 int* exitCode = nullptr);
+
+// Asks a window to close the way a window manager's close button does (WM_DELETE_WINDOW).
+bool requestWindowClose(const QString& display, const QString& windowId);
