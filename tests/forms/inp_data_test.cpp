@@ -420,6 +420,18 @@ TEST_F(ItemProperties, EveryActionAddressesTheSlotTheDialogWasOpenedOn)
     EXPECT_EQ(store.ItemTbl(2, 0), ItemRec());
 }
 
+TEST_F(ItemProperties, ClosingTheMainWindowDiscardsAnOpenDialog)
+{
+    QTemporaryDir folder;
+    platform.folder = folder.path();
+    openWindow();
+    open(0, 0);
+    text(4).setText("never stored");
+    window->close();
+    EXPECT_FALSE(dialog);
+    EXPECT_FALSE(store.ItemTbl(0, 0).Used);
+}
+
 TEST_F(ItemProperties, ApplyRefusesTextTheDataFileCannotHold)
 {
     if (canStoreText(QStringLiteral("\"")))
