@@ -2,11 +2,11 @@
 
 #include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
+#include "platform/h_scroll_bar.h"
 #include "platform/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace {
 constexpr int32_t Red = 0x0000FF;
@@ -20,7 +20,7 @@ InpPage::InpPage(Mosaro& main) : main_(main)
 
     Label1 = addLabel(*this, "Label1", QStringLiteral("最大1000まで作成できます。"), {11.25, {}},
                       240, 120, 2775, 255);
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
+    HScroll1 = new HScrollBar(this);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setGeometry(twipsRect(120, 840, 4335, 255));
     HScroll1->setRange(0, MaxPage);

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 namespace {
 
@@ -76,6 +77,21 @@ TEST_F(InpPageForm, ThumbStartsAtThePageCountAndLabelFollowsIt)
     d->HScroll1->setSliderDown(false);
     EXPECT_EQ(d->HScroll1->value(), 250);
     EXPECT_EQ(store.PageCnt, 10); // nothing until applied
+}
+
+TEST_F(InpPageForm, KeysMoveTheThumbTheWayTheyPoint)
+{
+    openWindow(10);
+    InpPage* d = open();
+    const std::vector<std::pair<Qt::Key, int>> moves{
+        {Qt::Key_Right, 11}, {Qt::Key_Down, 12},   {Qt::Key_PageDown, 22}, {Qt::Key_Left, 21},
+        {Qt::Key_Up, 20},    {Qt::Key_PageUp, 10}, {Qt::Key_End, 1000},    {Qt::Key_Home, 10},
+    };
+    for (const auto& [key, value] : moves) {
+        QTest::keyClick(d->HScroll1, key);
+        EXPECT_EQ(d->HScroll1->value(), value) << key;
+        EXPECT_EQ(d->labPage->text(), QString::number(value)) << key;
+    }
 }
 
 TEST_F(InpPageForm, ApplySetsThePageCountScrollRangeAndTitleOnly)
