@@ -38,8 +38,8 @@ QPushButton* addButton(QWidget& dialog, const char* name, const QString& text, i
 {
     auto* button = new QPushButton(text, &dialog);
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    button->setDefault(false);
+    // Enter presses a button only while it has the focus; the dialogs have no default button.
+    button->setAutoDefault(true);
     button->setGeometry(twipsRect(left, top, width, height));
     return button;
 }

@@ -50,8 +50,22 @@ TEST_F(InpPageForm, LooksAsDesigned)
     EXPECT_EQ(d->focusWidget(), d->HScroll1);
     EXPECT_EQ(nextTabStop(d->HScroll1), d->ComOk);
     EXPECT_EQ(nextTabStop(d->ComOk), d->ComNot);
-    for (QPushButton* b : {d->ComOk, d->ComNot})
-        EXPECT_FALSE(b->isDefault() || b->autoDefault());
+}
+
+TEST_F(InpPageForm, EnterPressesOnlyTheFocusedButtonEscapeNone)
+{
+    openWindow(10);
+    InpPage* d = open();
+    d->show();
+    QTest::keyClick(d->HScroll1, Qt::Key_Right);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(d->HScroll1, key);
+    EXPECT_TRUE(d->isVisible());
+    QTest::keyClick(d->ComOk, Qt::Key_Escape);
+    EXPECT_TRUE(d->isVisible());
+    QTest::keyClick(d->ComOk, Qt::Key_Return);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(store.PageCnt, 11);
 }
 
 TEST_F(InpPageForm, ThumbStartsAtThePageCountAndLabelFollowsIt)
