@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/x_server.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -10,23 +12,6 @@
 
 #include <chrono>
 #include <memory>
-
-// An X server of our own for the real program: Xvfb on a display it picks itself.
-class XServer {
-public:
-    XServer();
-    ~XServer();
-    bool running() const { return pid_ > 0 && !display_.isEmpty(); }
-    const QString& display() const { return display_; }
-
-private:
-    int pid_ = -1;
-    QString display_;
-};
-
-// Runs a command-line tool against the test's X server and returns what it printed.
-QString runTool(const QString& display, const QString& program, const QStringList& args,
-                int* exitCode = nullptr);
 
 // The built program copied into a folder of its own, beside a data file the test prepares,
 // started on a private X server and driven with xdotool.

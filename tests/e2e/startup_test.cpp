@@ -50,6 +50,19 @@ TEST_F(Startup, ShowsPageZeroAndRewritesTheFileUnchangedOnSigterm)
     EXPECT_EQ(readDataFile(), original);
 }
 
+TEST_F(Startup, TheCloseButtonWritesTheFileAsQuitDoes)
+{
+    const QByteArray original = preparedFile();
+    writeDataFile(original);
+    QProcess* mosaro = start();
+    const QString window = mainWindow();
+    ASSERT_FALSE(window.isEmpty());
+    QFile::remove(dataFile());
+    ASSERT_TRUE(requestWindowClose(server_->display(), window));
+    EXPECT_EQ(waitForExit(mosaro), 0);
+    EXPECT_EQ(readDataFile(), original);
+}
+
 TEST_F(Startup, HangupAndInterruptCloseTheWindowTheNormalWayToo)
 {
     for (int signal : {SIGHUP, SIGINT}) {
