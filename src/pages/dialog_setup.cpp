@@ -1,0 +1,45 @@
+#include "pages/dialog_setup.h"
+
+#include "platform/bgr_color.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+void setUpDialogWindow(QWidget& dialog, const QString& caption, int widthTwips, int heightTwips)
+{
+    dialog.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    dialog.setAttribute(Qt::WA_DeleteOnClose);
+    dialog.setWindowTitle(caption);
+    dialog.setFixedSize(twips(widthTwips), twips(heightTwips));
+}
+
+QLabel* addLabel(QWidget& dialog, const char* name, const QString& text, const LabelLook& look,
+                 int left, int top, int width, int height)
+{
+    auto* label = new QLabel(text, &dialog);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(twipsRect(left, top, width, height));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPointSizeF(look.pointSize);
+    label->setFont(font);
+    if (look.colorBgr) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, fromBgr(*look.colorBgr));
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+QPushButton* addButton(QWidget& dialog, const char* name, const QString& text, int left, int top,
+                       int width, int height)
+{
+    auto* button = new QPushButton(text, &dialog);
+    button->setObjectName(QLatin1String(name));
+    // Enter presses a button only while it has the focus; the dialogs have no default button.
+    button->setAutoDefault(true);
+    button->setGeometry(twipsRect(left, top, width, height));
+    return button;
+}

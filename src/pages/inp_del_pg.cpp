@@ -1,0 +1,124 @@
+#include "pages/inp_del_pg.h"
+
+#include "launcher/mosaro.h"
+#include "pages/dialog_setup.h"
+#include "pages/page_moves.h"
+#include "platform/key_text_box.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+constexpr int32_t Red = 0x0000FF;
+constexpr int MaxDigits = 4;
+} // namespace
+
+InpDelPg::InpDelPg(Mosaro& main) : main_(main)
+{
+    setObjectName("InpDelPg");
+    setUpDialogWindow(*this, QStringLiteral("ページ削除"), 4095, 1695);
+
+    Label1 = addLabel(*this, "Label1", QStringLiteral("10ページ以下は、領域を削除しません。"),
+                      {11.25, Red}, 120, 120, 3855, 255);
+    createTexPag(0, 120);
+    Label2 = addLabel(*this, "Label2", QStringLiteral("から"), {12, {}}, 960, 720, 495, 255);
+    createTexPag(1, 1560);
+    ComOk = addButton(*this, "ComOk", QStringLiteral("適用"), 1800, 1200, 975, 375);
+    ComNot = addButton(*this, "ComNot", QStringLiteral("キャンセル"), 3000, 1200, 975, 375);
+    connect(ComOk, &QPushButton::clicked, this, &InpDelPg::ComOk_Click);
+    connect(ComNot, &QPushButton::clicked, this, &InpDelPg::ComNot_Click);
+    setTabOrder(TexPag[0], TexPag[1]);
+    setTabOrder(TexPag[1], ComOk);
+    setTabOrder(ComOk, ComNot);
+    TexPag[0]->setFocus();
+}
+
+void InpDelPg::createTexPag(int16_t index, int left)
+{
+    auto* box = new KeyTextBox(this);
+    box->setObjectName(QString("TexPag(%1)").arg(index));
+    box->setGeometry(twipsRect(left, 600, 615, 375));
+    box->setReadOnly(true);
+    // Also cuts text set by code to its first four characters.
+    box->setMaxLength(MaxDigits);
+    box->onKeyUp = [this, index](int16_t keyCode, int16_t shift) {
+        TexPag_KeyUp(index, keyCode, shift);
+    };
+    box->onKeyPress = [this, index](int16_t& keyAscii) { TexPag_KeyPress(index, keyAscii); };
+    connect(box, &QLineEdit::textChanged, this, [this, index] { TexPag_Change(index); });
+    TexPag[size_t(index)] = box;
+}
+
+void InpDelPg::TexPag_KeyUp(int16_t Index, int16_t KeyCode, int16_t)
+{
+    if (KeyCode < 48 || KeyCode > 57)
+        return;
+    KeyTextBox* box = TexPag[size_t(Index)];
+    box->setText(box->text() + QChar(char16_t(KeyCode)));
+}
+
+void InpDelPg::TexPag_KeyPress(int16_t Index, int16_t& KeyAscii)
+{
+    if (KeyAscii != 13)
+        return;
+    KeyAscii = 0;
+    TexPag[size_t(1 - Index)]->setFocus();
+}
+
+void InpDelPg::TexPag_Change(int16_t Index)
+{
+    if (Index == 0)
+        TexPag[1]->setText(TexPag[0]->text());
+}
+
+std::optional<int16_t> InpDelPg::pageIn(int16_t index) const
+{
+    bool ok = false;
+    const int v = TexPag[size_t(index)]->text().toInt(&ok);
+    if (!ok || v < 0 || v > main_.store().PageCnt)
+        return std::nullopt;
+    return int16_t(v);
+}
+
+void InpDelPg::ComOk_Click()
+{
+    const std::optional<int16_t> first = pageIn(0);
+    if (!first) {
+        TexPag[0]->setText(QStringLiteral("0"));
+        return;
+    }
+    std::optional<int16_t> last = pageIn(1);
+    if (!last) {
+        TexPag[1]->setText(QStringLiteral("0"));
+        return;
+    }
+    if (*last < *first) {
+        TexPag[1]->setText(TexPag[0]->text());
+        last = first;
+    }
+
+    // Closing the main window while the question is up takes this dialog with it; the data
+    // file is written by then, so nothing may change after it.
+    const QPointer<InpDelPg> alive(this);
+    const int answer = main_.platform().messageBox(
+        QStringLiteral("データが消滅する可能性があります。本当に削除してよろしいですか？"),
+        MsgStyle::OkCancel, QStringLiteral("削除確認"));
+    if (!alive || answer != MsgAnswer::Ok)
+        return;
+
+    ItemStore& store = main_.store();
+    deletePages(store, *first, *last);
+    // Pulls the position down to the last page when it stood above it; the scroll bar's
+    // change handler then shows that page.
+    main_.VScroll1->setMaximum(store.PageCnt);
+    main_.DrowData();
+    close();
+}
+
+void InpDelPg::ComNot_Click()
+{
+    close();
+}
