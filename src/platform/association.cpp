@@ -25,6 +25,19 @@ QMimeType documentType(const QFileInfo& file)
     return database.mimeTypeForFile(file.filePath(), QMimeDatabase::MatchExtension);
 }
 
+// The first word of an Exec line, its quotes undone. GIO's own executable name cuts the line at
+// the first blank, which breaks a quoted path with blanks.
+QString programOfCommandLine(const char* commandLine)
+{
+    int argc = 0;
+    char** argv = nullptr;
+    if (!commandLine || !g_shell_parse_argv(commandLine, &argc, &argv, nullptr))
+        return {};
+    const QString program = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
+    g_strfreev(argv);
+    return program;
+}
+
 // The default application's program as its desktop entry names it, following the user's and
 // the system's mimeapps.list and the entries' own MIME lists.
 QString defaultProgramFor(const QMimeType& type)
@@ -32,8 +45,7 @@ QString defaultProgramFor(const QMimeType& type)
     GAppInfo* app = g_app_info_get_default_for_type(type.name().toUtf8().constData(), FALSE);
     if (!app)
         return {};
-    const char* executable = g_app_info_get_executable(app);
-    const QString program = executable ? QString::fromLocal8Bit(executable) : QString();
+    const QString program = programOfCommandLine(g_app_info_get_commandline(app));
     g_object_unref(app);
     return program;
 }
