@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // A desktop of our own: applications, defaults and PATH in a temporary folder, so nothing
@@ -18,10 +21,14 @@ class Association : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString bin;
+    std::vector<std::pair<const char*, QByteArray>> savedEnvironment;
 
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
+        for (const char* name : {"XDG_DATA_DIRS", "XDG_DATA_HOME", "XDG_CONFIG_HOME",
+                                 "XDG_CONFIG_DIRS", "XDG_CURRENT_DESKTOP", "PATH"})
+            savedEnvironment.emplace_back(name, qgetenv(name));
         bin = dir.filePath("bin dir");
         const QString data = dir.filePath("data");
         QDir().mkpath(data);
@@ -49,6 +56,16 @@ protected:
                       "[Default Applications]\ntext/plain=viewer.desktop\n");
         writeTempFile(dir.filePath("config/mimeapps.list"),
                       "[Default Applications]\ntext/plain=editor.desktop\n");
+    }
+
+    void TearDown() override
+    {
+        for (const auto& [name, value] : savedEnvironment) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
     }
 
     void application(const QString& id, const QString& exec, const QString& types)
