@@ -1,7 +1,6 @@
 #include "e2e/e2e_fixture.h"
 
-#include "store/item_file.h"
-#include "store/item_store.h"
+#include "store/item_rec.h"
 #include "support/temp_files.h"
 
 #include <QDir>
@@ -33,16 +32,20 @@ protected:
         r.IconFile = path;
         r.CmdParam = params;
         r.Title = "item";
-        r.ItemColor = NewItemColor;
         return r;
     }
+    // Page 0 of a data file, written out by hand so the test stands apart from the writer.
     void writeItems(const std::vector<std::pair<int, ItemRec>>& items)
     {
-        ItemStore store;
-        store.PageCnt = 10;
-        for (const auto& [slot, item] : items)
-            store.ItemTbl(0, slot) = item;
-        writeDataFile(formatItemFile(store));
+        QByteArray file = "10\r\n";
+        const auto quoted = [](const QString& text) { return '"' + text.toUtf8() + '"'; };
+        for (const auto& [slot, r] : items) {
+            file += "0," + QByteArray::number(slot) + ',' + quoted(r.ProgName) + ','
+                    + quoted(r.InitDir) + ',' + quoted(r.IconFile) + ',' + quoted(r.CmdParam)
+                    + ',' + quoted(r.Title) + ',' + (r.IsDoc ? "#TRUE#" : "#FALSE#") + ','
+                    + quoted(r.AssocExe) + ",0," + QByteArray::number(NewItemColor) + "\r\n";
+        }
+        writeDataFile(file);
     }
 };
 
