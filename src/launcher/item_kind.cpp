@@ -43,12 +43,15 @@ bool isNativeExecutable(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray head = file.read(4);
-    return head == QByteArray("\x7f" "ELF", 4) || head.startsWith("#!");
+    return head == QByteArray::fromHex("7f454c46") || head.startsWith("#!");
 }
 
 }  // namespace
 
 bool isProgramFile(const QString& path)
 {
+    // A folder is opened by whatever opens folders, even one named like a program.
+    if (QFileInfo(path).isDir())
+        return false;
     return isProgramExtension(splitItemPath(path).extension) || isNativeExecutable(path);
 }

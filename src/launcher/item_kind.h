@@ -12,6 +12,6 @@ struct PathParts {
 PathParts splitItemPath(const QString& path);
 
 // Program or document: a program has the extension exactly "exe", "scr", "EXE" or "SCR", or is
-// a regular executable file that is an ELF binary or starts with "#!". Everything else is a
-// document, opened by the program associated with it.
+// a regular executable file that is an ELF binary or starts with "#!". Everything else,
+// folders included, is a document, opened by the program associated with it.
 bool isProgramFile(const QString& path);

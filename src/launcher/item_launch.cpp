@@ -1,0 +1,28 @@
+#include "launcher/item_launch.h"
+
+#include "launcher/command_line.h"
+
+namespace {
+
+const QString MessageTitle = QStringLiteral("Mosaro");
+
+}  // namespace
+
+void launchItem(const ItemRec& r, int16_t shift, Platform& platform)
+{
+    // An item without a folder starts where the launcher is; there are no drives to change.
+    if (!r.InitDir.isEmpty() && !platform.setCurrentDirectory(r.InitDir)) {
+        platform.messageBox(
+            QStringLiteral("作業フォルダ「%1」に移動できないため、アイテムを起動できません。")
+                .arg(r.InitDir),
+            MsgStyle::OkOnly + MsgStyle::Exclamation, MessageTitle);
+        return;
+    }
+    const QString commandLine = buildCommandLine(r, shift);
+    const StartResult result = platform.startCommandLine(commandLine, r.InitDir);
+    if (!result.started) {
+        platform.messageBox(QStringLiteral("次のコマンドラインを起動できませんでした。\n\n%1\n\n%2")
+                                .arg(commandLine, result.error),
+                            MsgStyle::OkOnly + MsgStyle::Exclamation, MessageTitle);
+    }
+}
