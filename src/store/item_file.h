@@ -32,9 +32,19 @@ struct SaveResult {
 // whole new file is in place or the old one is untouched.
 SaveResult SaveItemFile(const ItemStore& store, const QString& programFolder);
 
-// The bytes SaveItemFile writes and the parser LoadItemFile reads, without the file.
-QByteArray formatItemFile(const ItemStore& store);
+// The bytes SaveItemFile writes, without the file. A table holding a text the file cannot
+// hold (see canStoreText) gives no bytes and an error naming the page, slot and field.
+struct FormatResult {
+    QByteArray bytes;
+    QString error;
+};
+FormatResult formatItemFile(const ItemStore& store);
+
+// What LoadItemFile reads, without the file: loads every well-formed record into the table and
+// sets PageCnt. A first line that is out of range is clamped to 0..1000; one that is no
+// number gives the highest page of a loaded record.
 struct ParseResult {
-    int skippedLines = 0;
+    int skippedLines = 0;  // unreadable lines, records outside the table or above PageCnt, and
+                           // a first line that is not a page count in range
 };
 ParseResult parseItemFile(const QByteArray& bytes, ItemStore& store);

@@ -1,4 +1,19 @@
 #include "store/storable_text.h"
 
-// Placeholder until the data file lands.
-bool canStoreText(const QString&) { return true; }
+#include "store/cp932.h"
+
+static bool canStoreChar(QChar c)
+{
+    if (c == u'"' || c == u'\r' || c == u'\n')
+        return false;
+    return cp932::roundTrips(c);
+}
+
+bool canStoreText(const QString& text)
+{
+    for (const QChar c : text) {
+        if (!canStoreChar(c))
+            return false;
+    }
+    return true;
+}

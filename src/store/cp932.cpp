@@ -1,0 +1,174 @@
+#include "store/cp932.h"
+
+#include <iconv.h>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// The tables are filled once from the system's iconv, whose CP932 mapping (including which of
+// several duplicate codes a character gets) is the one Windows uses; converting through them
+// is then a lookup per byte or character instead of an iconv call per text.
+
+namespace {
+
+constexpr uint16_t NoCode = 0xFFFF;  // no byte pair starts with 0xFF, no text uses U+FFFF
+
+// One conversion of a short sequence; false when iconv refuses it.
+bool convert(iconv_t cd, const unsigned char* in, size_t inLength, unsigned char* out,
+             size_t& outLength)
+{
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    auto* inPtr = reinterpret_cast<char*>(const_cast<unsigned char*>(in));
+    auto* outPtr = reinterpret_cast<char*>(out);
+    size_t inLeft = inLength;
+    size_t outLeft = outLength;
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1) || inLeft != 0)
+        return false;
+    outLength -= outLeft;
+    return true;
+}
+
+struct DecodeTable {
+    bool available = false;
+    std::array<uint16_t, 256> single;  // NoCode: a lead byte or no character
+    std::vector<uint16_t> pair;        // indexed lead << 8 | trail
+
+    DecodeTable() : pair(0x10000, NoCode)
+    {
+        single.fill(NoCode);
+        iconv_t cd = iconv_open("UTF-16LE", "CP932");
+        if (cd == iconv_t(-1))
+            return;
+        available = true;
+        unsigned char out[8];
+        // A sequence decodes to one UTF-16 unit, or it is not taken.
+        auto unit = [&](const unsigned char* in, size_t length) -> uint16_t {
+            size_t outLength = sizeof out;
+            if (!convert(cd, in, length, out, outLength) || outLength != 2)
+                return NoCode;
+            return uint16_t(out[0] | out[1] << 8);
+        };
+        for (unsigned b = 0; b < 256; ++b) {
+            const unsigned char in[1] = {static_cast<unsigned char>(b)};
+            single[b] = unit(in, 1);
+        }
+        for (unsigned lead = 0x80; lead < 256; ++lead) {
+            if (single[lead] != NoCode)
+                continue;
+            for (unsigned trail = 0; trail < 256; ++trail) {
+                const unsigned char in[2] = {static_cast<unsigned char>(lead),
+                                             static_cast<unsigned char>(trail)};
+                pair[lead << 8 | trail] = unit(in, 2);
+            }
+        }
+        iconv_close(cd);
+    }
+};
+
+struct EncodeTable {
+    std::vector<uint16_t> code;  // per UTF-16 unit: one byte (< 0x100), a byte pair, or NoCode
+
+    EncodeTable() : code(0x10000, NoCode)
+    {
+        iconv_t cd = iconv_open("CP932", "UTF-16LE");
+        if (cd == iconv_t(-1))
+            return;
+        unsigned char out[8];
+        for (unsigned c = 0; c < 0x10000; ++c) {
+            if (c >= 0xD800 && c < 0xE000)
+                continue;  // a lone surrogate is no character
+            const unsigned char in[2] = {static_cast<unsigned char>(c & 0xFF),
+                                         static_cast<unsigned char>(c >> 8)};
+            size_t length = sizeof out;
+            if (!convert(cd, in, 2, out, length))
+                continue;
+            if (length == 1)
+                code[c] = out[0];
+            else if (length == 2)
+                code[c] = uint16_t(out[0] << 8 | out[1]);
+        }
+        iconv_close(cd);
+    }
+};
+
+const DecodeTable& decodeTable()
+{
+    static const DecodeTable table;
+    return table;
+}
+
+const EncodeTable& encodeTable()
+{
+    static const EncodeTable table;
+    return table;
+}
+
+}  // namespace
+
+namespace cp932 {
+
+bool available()
+{
+    return decodeTable().available;
+}
+
+std::optional<QString> decode(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    const DecodeTable& table = decodeTable();
+    QString text(bytes.size(), Qt::Uninitialized);
+    auto* const begin = reinterpret_cast<char16_t*>(text.data());
+    char16_t* out = begin;
+    auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = in + bytes.size();
+    while (in < end) {
+        const unsigned b = *in++;
+        uint16_t unit = table.single[b];
+        if (unit == NoCode) {
+            if (in == end)
+                return std::nullopt;
+            unit = table.pair[b << 8 | *in++];
+            if (unit == NoCode)
+                return std::nullopt;
+        }
+        *out++ = unit;
+    }
+    text.truncate(out - begin);
+    return text;
+}
+
+bool encode(QStringView text, QByteArray& out)
+{
+    const EncodeTable& table = encodeTable();
+    const qsizetype start = out.size();
+    out.resize(start + 2 * text.size());  // at most two bytes per UTF-16 unit
+    char* const begin = out.data() + start;
+    char* next = begin;
+    bool ok = true;
+    for (const QChar c : text) {
+        const uint16_t code = table.code[c.unicode()];
+        if (code == NoCode) {
+            ok = false;
+            break;
+        }
+        if (code >= 0x100)
+            *next++ = char(code >> 8);
+        *next++ = char(code & 0xFF);
+    }
+    out.truncate(start + (next - begin));
+    return ok;
+}
+
+bool roundTrips(QChar c)
+{
+    const uint16_t code = encodeTable().code[c.unicode()];
+    if (code == NoCode)
+        return false;
+    const DecodeTable& table = decodeTable();
+    const uint16_t back = code < 0x100 ? table.single[code] : table.pair[code];
+    return back == c.unicode();
+}
+
+}  // namespace cp932
