@@ -67,9 +67,13 @@ struct DecodeTable {
 };
 
 struct EncodeTable {
-    std::vector<uint16_t> code;  // per UTF-16 unit: one byte (< 0x100), a byte pair, or NoCode
+    // Per UTF-16 unit: one byte (< 0x100), a byte pair, or NoCode. Only codes that read back as
+    // the same unit are here, so the table also answers whether a text round-trips.
+    std::vector<uint16_t> code;
+    // The few units iconv encodes to the code of another character, like U+301C to 0x8160.
+    std::vector<std::pair<char16_t, uint16_t>> oneWay;
 
-    EncodeTable() : code(0x10000, NoCode)
+    explicit EncodeTable(const DecodeTable& decoding) : code(0x10000, NoCode)
     {
         iconv_t cd = iconv_open("CP932", "UTF-16LE");
         if (cd == iconv_t(-1))
@@ -81,14 +85,27 @@ struct EncodeTable {
             const unsigned char in[2] = {static_cast<unsigned char>(c & 0xFF),
                                          static_cast<unsigned char>(c >> 8)};
             size_t length = sizeof out;
-            if (!convert(cd, in, 2, out, length))
+            if (!convert(cd, in, 2, out, length) || length > 2)
                 continue;
-            if (length == 1)
-                code[c] = out[0];
-            else if (length == 2)
-                code[c] = uint16_t(out[0] << 8 | out[1]);
+            const uint16_t bytes = length == 1 ? out[0] : uint16_t(out[0] << 8 | out[1]);
+            const uint16_t back = bytes < 0x100 ? decoding.single[bytes] : decoding.pair[bytes];
+            if (back == c)
+                code[c] = bytes;
+            else
+                oneWay.emplace_back(char16_t(c), bytes);
         }
         iconv_close(cd);
+    }
+
+    uint16_t codeOf(char16_t c) const
+    {
+        if (code[c] != NoCode)
+            return code[c];
+        for (const auto& [unit, bytes] : oneWay) {
+            if (unit == c)
+                return bytes;
+        }
+        return NoCode;
     }
 };
 
@@ -100,7 +117,7 @@ const DecodeTable& decodeTable()
 
 const EncodeTable& encodeTable()
 {
-    static const EncodeTable table;
+    static const EncodeTable table(decodeTable());
     return table;
 }
 
@@ -139,16 +156,19 @@ std::optional<QString> decode(QByteArrayView bytes)
     return text;
 }
 
-bool encode(QStringView text, QByteArray& out)
+namespace {
+
+// Appends the codes that codeOf gives; false at the first character it has none for.
+template <typename CodeOf>
+bool appendCodes(QStringView text, QByteArray& out, CodeOf codeOf)
 {
-    const EncodeTable& table = encodeTable();
     const qsizetype start = out.size();
     out.resize(start + 2 * text.size());  // at most two bytes per UTF-16 unit
     char* const begin = out.data() + start;
     char* next = begin;
     bool ok = true;
     for (const QChar c : text) {
-        const uint16_t code = table.code[c.unicode()];
+        const uint16_t code = codeOf(c.unicode());
         if (code == NoCode) {
             ok = false;
             break;
@@ -161,14 +181,28 @@ bool encode(QStringView text, QByteArray& out)
     return ok;
 }
 
-bool roundTrips(QChar c)
+}  // namespace
+
+bool encode(QStringView text, QByteArray& out)
 {
-    const uint16_t code = encodeTable().code[c.unicode()];
-    if (code == NoCode)
-        return false;
-    const DecodeTable& table = decodeTable();
-    const uint16_t back = code < 0x100 ? table.single[code] : table.pair[code];
-    return back == c.unicode();
+    const EncodeTable& table = encodeTable();
+    return appendCodes(text, out, [&](char16_t c) { return table.codeOf(c); });
+}
+
+bool encodeExactly(QStringView text, QByteArray& out)
+{
+    const uint16_t* const code = encodeTable().code.data();
+    return appendCodes(text, out, [code](char16_t c) { return code[c]; });
+}
+
+bool roundTrips(QStringView text)
+{
+    const std::vector<uint16_t>& code = encodeTable().code;
+    for (const QChar c : text) {
+        if (code[c.unicode()] == NoCode)
+            return false;
+    }
+    return true;
 }
 
 }  // namespace cp932

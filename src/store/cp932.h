@@ -22,8 +22,11 @@ std::optional<QString> decode(QByteArrayView bytes);
 // no code for one of its characters.
 bool encode(QStringView text, QByteArray& out);
 
-// Whether the character has a code that reads back as the same character. U+301C WAVE DASH
+// Like encode, but also fails on a character whose code reads back as another one.
+bool encodeExactly(QStringView text, QByteArray& out);
+
+// Whether every character has a code that reads back as the same character. U+301C WAVE DASH
 // has a code, 0x8160, but that reads back as U+FF5E FULLWIDTH TILDE.
-bool roundTrips(QChar c);
+bool roundTrips(QStringView text);
 
 }  // namespace cp932

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -87,21 +88,25 @@ FileRead readWholeFile(const QString& path)
     }
     result.exists = true;
     struct stat info {};
-    if (::fstat(fd, &info) == 0)
+    if (::fstat(fd, &info) == 0) {
         result.permissions = info.st_mode & 07777;
-    char buffer[1 << 16];
+        result.bytes.reserve(qsizetype(info.st_size) + 1);
+    }
+    // Read until the end, however the size changes meanwhile.
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (result.bytes.capacity() - result.bytes.size() < 4096)
+            result.bytes.reserve(result.bytes.size() * 2 + 4096);
+        const qsizetype size = result.bytes.size();
+        result.bytes.resize(result.bytes.capacity());
+        const ssize_t got = ::read(fd, result.bytes.data() + size, size_t(result.bytes.size() - size));
+        result.bytes.resize(size + std::max<ssize_t>(got, 0));
         if (got == 0)
             break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
+        if (got < 0 && errno != EINTR) {
             result.error = reasonFor(errno);
             result.bytes.clear();
             break;
         }
-        result.bytes.append(buffer, got);
     }
     ::close(fd);
     return result;

@@ -58,7 +58,8 @@ public:
         out_.append(',');
         if (r.ItemColor)
             appendNumber(out_, *r.ItemColor);
-        out_.append("\r\n");
+        out_.append('\r');
+        out_.append('\n');
         return true;
     }
 
@@ -66,7 +67,10 @@ private:
     bool quoted(int page, int slot, const ItemRec& r, const TextField& field, QString& error)
     {
         const QString& text = r.*field.member;
-        if (!canStoreText(text)) {
+        out_.append(',');
+        out_.append('"');
+        // The same rule as canStoreText, in one pass with the encoding.
+        if (!holdsNoQuoteOrLineBreak(text) || !cp932::encodeExactly(text, out_)) {
             error = QStringLiteral("ページ %1 のスロット %2 の「%3」に、データファイルに書けない"
                                    "文字（\"、改行、CP932 にない文字）があります。")
                         .arg(page)
@@ -74,8 +78,6 @@ private:
                         .arg(QString::fromUtf16(field.label));
             return false;
         }
-        out_.append(",\"");
-        cp932::encode(text, out_);
         out_.append('"');
         return true;
     }
@@ -83,8 +85,22 @@ private:
     QByteArray& out_;
 };
 
+// The last text read for a field. Neighbouring items often repeat one (a folder, a viewer), and
+// an item's icon file is usually its program.
+struct RecentText {
+    QByteArrayView raw;
+    QString text;
+};
+struct RecentTexts {
+    RecentText program;  // ProgName and IconFile
+    RecentText initDir;
+    RecentText cmdParam;
+    RecentText title;
+    RecentText assocExe;
+};
+
 // Reads the fields of one line from left to right; every read fails once the line does not
-// have the expected form.
+// have the expected form. The line holds no CR (no field may contain one).
 class LineReader {
 public:
     LineReader(const char* begin, const char* end) : next_(begin), end_(end) {}
@@ -102,50 +118,72 @@ public:
     // A decimal number with an optional minus sign, ending at a comma or the end of the line.
     bool number(int64_t min, int64_t max, int64_t& value)
     {
-        const char* stop = fieldEnd();
-        const auto [ptr, ec] = std::from_chars(next_, stop, value);
-        if (ec != std::errc() || ptr != stop || value < min || value > max)
+        const char* c = next_;
+        const bool negative = c != end_ && *c == '-';
+        if (negative)
+            ++c;
+        const char* const digits = c;
+        int64_t magnitude = 0;
+        for (; c != end_ && *c >= '0' && *c <= '9'; ++c) {
+            if (c - digits == 10)
+                return false;  // beyond any 32-bit number
+            magnitude = magnitude * 10 + (*c - '0');
+        }
+        if (c == digits || (c != end_ && *c != ','))
             return false;
-        next_ = stop;
+        value = negative ? -magnitude : magnitude;
+        if (value < min || value > max)
+            return false;
+        next_ = c;
         return true;
     }
 
     bool flag(bool& value)
     {
-        const char* stop = fieldEnd();
-        const auto is = [&](const char* word) {
-            return size_t(stop - next_) == std::strlen(word)
-                && std::memcmp(next_, word, size_t(stop - next_)) == 0;
-        };
-        if (!is(TrueWord) && !is(FalseWord))
+        if (word(TrueWord))
+            value = true;
+        else if (word(FalseWord))
+            value = false;
+        else
             return false;
-        value = is(TrueWord);
-        next_ = stop;
         return true;
     }
 
-    // Text between double quotes; it may hold commas but no quote and no CR.
-    bool quoted(QString& text)
+    // Text between double quotes; it may hold commas but no quote. A text with the same bytes
+    // as `recent` shares its string, which spares an allocation and a decoding.
+    bool quoted(QString& text, RecentText& recent)
     {
         if (atEnd() || *next_ != '"')
             return false;
         const char* open = next_ + 1;
         const auto* close = static_cast<const char*>(std::memchr(open, '"', size_t(end_ - open)));
-        if (!close || std::memchr(open, '\r', size_t(close - open)))
+        if (!close)
             return false;
-        std::optional<QString> decoded = cp932::decode(QByteArrayView(open, close - open));
-        if (!decoded)
-            return false;
-        text = std::move(*decoded);
+        const QByteArrayView raw(open, close - open);
+        if (raw != recent.raw) {
+            std::optional<QString> decoded = cp932::decode(raw);
+            if (!decoded)
+                return false;
+            recent = {raw, std::move(*decoded)};
+        }
+        text = recent.text;
         next_ = close + 1;
         return true;
     }
 
 private:
-    const char* fieldEnd() const
+    // The whole field is the given word.
+    template <size_t N>
+    bool word(const char (&w)[N])
     {
-        const auto* comma = static_cast<const char*>(std::memchr(next_, ',', size_t(end_ - next_)));
-        return comma ? comma : end_;
+        constexpr size_t length = N - 1;
+        if (size_t(end_ - next_) < length || std::memcmp(next_, w, length) != 0)
+            return false;
+        const char* after = next_ + length;
+        if (after != end_ && *after != ',')
+            return false;
+        next_ = after;
+        return true;
     }
 
     const char* next_;
@@ -158,7 +196,7 @@ struct Record {
     ItemRec item;
 };
 
-std::optional<Record> readRecord(const char* begin, const char* end)
+std::optional<Record> readRecord(const char* begin, const char* end, RecentTexts& recent)
 {
     constexpr int64_t Int32Min = std::numeric_limits<int32_t>::min();
     constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
@@ -167,11 +205,13 @@ std::optional<Record> readRecord(const char* begin, const char* end)
     ItemRec& item = r.item;
     int64_t page = 0, slot = 0, iconNo = 0, color = 0;
     const bool ok = line.number(0, MaxPage, page) && line.comma()
-        && line.number(0, SlotCount - 1, slot) && line.comma() && line.quoted(item.ProgName)
-        && line.comma() && line.quoted(item.InitDir) && line.comma()
-        && line.quoted(item.IconFile) && line.comma() && line.quoted(item.CmdParam)
-        && line.comma() && line.quoted(item.Title) && line.comma() && line.flag(item.IsDoc)
-        && line.comma() && line.quoted(item.AssocExe) && line.comma()
+        && line.number(0, SlotCount - 1, slot) && line.comma()
+        && line.quoted(item.ProgName, recent.program) && line.comma()
+        && line.quoted(item.InitDir, recent.initDir) && line.comma()
+        && line.quoted(item.IconFile, recent.program) && line.comma()
+        && line.quoted(item.CmdParam, recent.cmdParam) && line.comma()
+        && line.quoted(item.Title, recent.title) && line.comma() && line.flag(item.IsDoc)
+        && line.comma() && line.quoted(item.AssocExe, recent.assocExe) && line.comma()
         && line.number(Int32Min, Int32Max, iconNo) && line.comma();
     if (!ok)
         return std::nullopt;
@@ -204,6 +244,23 @@ std::optional<PageCount> readPageCount(const char* begin, const char* end)
                      value >= 0 && value <= MaxPage};
 }
 
+// Enough room for the whole file, so the buffer never grows while it is written.
+qsizetype formattedSizeBound(const ItemStore& store)
+{
+    constexpr qsizetype FixedPartBound = 96;  // numbers, quotes, commas, the flag, CR LF
+    qsizetype size = 8;
+    for (int page = 0; page <= store.PageCnt; ++page) {
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            const ItemRec& r = store.ItemTbl(page, slot);
+            if (r.Used)
+                size += FixedPartBound
+                    + 2 * (r.ProgName.size() + r.InitDir.size() + r.IconFile.size()
+                           + r.CmdParam.size() + r.Title.size() + r.AssocExe.size());
+        }
+    }
+    return size;
+}
+
 }  // namespace
 
 FormatResult formatItemFile(const ItemStore& store)
@@ -214,6 +271,7 @@ FormatResult formatItemFile(const ItemStore& store)
         return result;
     }
     QByteArray& out = result.bytes;
+    out.reserve(formattedSizeBound(store));
     appendNumber(out, store.PageCnt);
     out.append("\r\n");
     RecordWriter writer(out);
@@ -237,6 +295,7 @@ ParseResult parseItemFile(const QByteArray& bytes, ItemStore& store)
     std::vector<int> linesOnPage(MaxPage + 1, 0);
     int highestPage = 0;
     bool firstLine = true;
+    RecentTexts recent;
 
     const char* next = bytes.constData();
     const char* const end = next + bytes.size();
@@ -256,7 +315,9 @@ ParseResult parseItemFile(const QByteArray& bytes, ItemStore& store)
         }
         if (begin == contentEnd)
             continue;  // a blank line holds nothing to lose
-        std::optional<Record> record = readRecord(begin, contentEnd);
+        std::optional<Record> record;
+        if (!std::memchr(begin, '\r', size_t(contentEnd - begin)))
+            record = readRecord(begin, contentEnd, recent);
         if (!record) {
             ++result.skippedLines;
             continue;

@@ -2,18 +2,16 @@
 
 #include "store/cp932.h"
 
-static bool canStoreChar(QChar c)
+bool holdsNoQuoteOrLineBreak(QStringView text)
 {
-    if (c == u'"' || c == u'\r' || c == u'\n')
-        return false;
-    return cp932::roundTrips(c);
+    for (const QChar c : text) {
+        if (c == u'"' || c == u'\r' || c == u'\n')
+            return false;
+    }
+    return true;
 }
 
 bool canStoreText(const QString& text)
 {
-    for (const QChar c : text) {
-        if (!canStoreChar(c))
-            return false;
-    }
-    return true;
+    return holdsNoQuoteOrLineBreak(text) && cp932::roundTrips(text);
 }
