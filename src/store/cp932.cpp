@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 // The tables are filled once from the system's iconv, whose CP932 mapping (including which of
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr uint16_t NoCode = 0xFFFF;  // no byte pair starts with 0xFF, no text uses U+FFFF
+constexpr uint16_t NoCode = 0xFFFF; // no byte pair starts with 0xFF, no text uses U+FFFF
 
 // One conversion of a short sequence; false when iconv refuses it.
 bool convert(iconv_t cd, const unsigned char* in, size_t inLength, unsigned char* out,
@@ -31,8 +32,8 @@ bool convert(iconv_t cd, const unsigned char* in, size_t inLength, unsigned char
 
 struct DecodeTable {
     bool available = false;
-    std::array<uint16_t, 256> single;  // NoCode: a lead byte or no character
-    std::vector<uint16_t> pair;        // indexed lead << 8 | trail
+    std::array<uint16_t, 256> single; // NoCode: a lead byte or no character
+    std::vector<uint16_t> pair;       // indexed lead << 8 | trail
 
     DecodeTable() : pair(0x10000, NoCode)
     {
@@ -81,7 +82,7 @@ struct EncodeTable {
         unsigned char out[8];
         for (unsigned c = 0; c < 0x10000; ++c) {
             if (c >= 0xD800 && c < 0xE000)
-                continue;  // a lone surrogate is no character
+                continue; // a lone surrogate is no character
             const unsigned char in[2] = {static_cast<unsigned char>(c & 0xFF),
                                          static_cast<unsigned char>(c >> 8)};
             size_t length = sizeof out;
@@ -121,7 +122,7 @@ const EncodeTable& encodeTable()
     return table;
 }
 
-}  // namespace
+} // namespace
 
 namespace cp932 {
 
@@ -130,14 +131,12 @@ bool available()
     return decodeTable().available;
 }
 
-std::optional<QString> decode(QByteArrayView bytes)
+namespace {
+
+// Decodes into out, which has room for one unit per byte; the number of units, or -1.
+qsizetype decodeInto(const DecodeTable& table, QByteArrayView bytes, char16_t* const out)
 {
-    if (bytes.isEmpty())
-        return QString();
-    const DecodeTable& table = decodeTable();
-    QString text(bytes.size(), Qt::Uninitialized);
-    auto* const begin = reinterpret_cast<char16_t*>(text.data());
-    char16_t* out = begin;
+    char16_t* next = out;
     auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = in + bytes.size();
     while (in < end) {
@@ -145,14 +144,37 @@ std::optional<QString> decode(QByteArrayView bytes)
         uint16_t unit = table.single[b];
         if (unit == NoCode) {
             if (in == end)
-                return std::nullopt;
+                return -1;
             unit = table.pair[b << 8 | *in++];
             if (unit == NoCode)
-                return std::nullopt;
+                return -1;
         }
-        *out++ = unit;
+        *next++ = unit;
     }
-    text.truncate(out - begin);
+    return next - out;
+}
+
+} // namespace
+
+std::optional<QString> decode(QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return QString();
+    const DecodeTable& table = decodeTable();
+    // Short texts (every field of the data file) go through the stack, so that their strings
+    // get exactly the room they need: Japanese takes two bytes for one unit.
+    char16_t buffer[1024];
+    if (size_t(bytes.size()) <= std::size(buffer)) {
+        const qsizetype length = decodeInto(table, bytes, buffer);
+        if (length < 0)
+            return std::nullopt;
+        return QString(reinterpret_cast<const QChar*>(buffer), length);
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    const qsizetype length = decodeInto(table, bytes, reinterpret_cast<char16_t*>(text.data()));
+    if (length < 0)
+        return std::nullopt;
+    text.truncate(length);
     return text;
 }
 
@@ -163,7 +185,7 @@ template <typename CodeOf>
 bool appendCodes(QStringView text, QByteArray& out, CodeOf codeOf)
 {
     const qsizetype start = out.size();
-    out.resize(start + 2 * text.size());  // at most two bytes per UTF-16 unit
+    out.resize(start + 2 * text.size()); // at most two bytes per UTF-16 unit
     char* const begin = out.data() + start;
     char* next = begin;
     bool ok = true;
@@ -181,7 +203,7 @@ bool appendCodes(QStringView text, QByteArray& out, CodeOf codeOf)
     return ok;
 }
 
-}  // namespace
+} // namespace
 
 bool encode(QStringView text, QByteArray& out)
 {
@@ -205,4 +227,4 @@ bool roundTrips(QStringView text)
     return true;
 }
 
-}  // namespace cp932
+} // namespace cp932

@@ -29,4 +29,4 @@ bool encodeExactly(QStringView text, QByteArray& out);
 // has a code, 0x8160, but that reads back as U+FF5E FULLWIDTH TILDE.
 bool roundTrips(QStringView text);
 
-}  // namespace cp932
+} // namespace cp932

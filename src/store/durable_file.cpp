@@ -73,7 +73,7 @@ mode_t currentUmask()
     return mask;
 }
 
-}  // namespace
+} // namespace
 
 FileRead readWholeFile(const QString& path)
 {
@@ -98,7 +98,8 @@ FileRead readWholeFile(const QString& path)
             result.bytes.reserve(result.bytes.size() * 2 + 4096);
         const qsizetype size = result.bytes.size();
         result.bytes.resize(result.bytes.capacity());
-        const ssize_t got = ::read(fd, result.bytes.data() + size, size_t(result.bytes.size() - size));
+        const ssize_t got =
+            ::read(fd, result.bytes.data() + size, size_t(result.bytes.size() - size));
         result.bytes.resize(size + std::max<ssize_t>(got, 0));
         if (got == 0)
             break;
@@ -124,8 +125,8 @@ QString replaceFileDurably(const QString& path, const QByteArray& bytes)
     if (fd < 0)
         return reasonFor(errno);
     struct stat old {};
-    const mode_t mode = ::stat(targetName.constData(), &old) == 0 ? old.st_mode & 07777
-                                                                  : 0666 & ~currentUmask();
+    const mode_t mode =
+        ::stat(targetName.constData(), &old) == 0 ? old.st_mode & 07777 : 0666 & ~currentUmask();
     int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
     if (error == 0)
         error = writeAllAndSync(fd, bytes);

@@ -9,8 +9,8 @@
 struct FileRead {
     bool exists = false;
     QByteArray bytes;
-    unsigned permissions = 0;  // of the file, for copies of it
-    QString error;  // non-empty: the file exists but could not be read whole
+    unsigned permissions = 0; // of the file, for copies of it
+    QString error;            // non-empty: the file exists but could not be read whole
 };
 FileRead readWholeFile(const QString& path);
 

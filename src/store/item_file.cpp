@@ -45,7 +45,7 @@ QString keepBackup(const QString& path, const FileRead& original, QString& error
     return {};
 }
 
-}  // namespace
+} // namespace
 
 QString dataFilePath(const QString& programFolder)
 {
@@ -61,7 +61,7 @@ LoadResult LoadItemFile(ItemStore& store, const QString& programFolder)
     if (!file.error.isEmpty())
         return unreadable(file.error);
     if (!file.exists || file.bytes.isEmpty())
-        return {};  // the first run: an empty table
+        return {}; // the first run: an empty table
 
     LoadResult result;
     result.skippedLines = parseItemFile(file.bytes, store).skippedLines;

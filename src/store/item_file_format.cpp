@@ -17,10 +17,8 @@ struct TextField {
     const char16_t* label;
 };
 const TextField LeadingTexts[] = {
-    {&ItemRec::ProgName, u"プログラム名"},
-    {&ItemRec::InitDir, u"初期化ディレクトリー"},
-    {&ItemRec::IconFile, u"使用アイコン"},
-    {&ItemRec::CmdParam, u"ｺﾏﾝﾄﾞﾗｲﾝﾊﾟﾗﾒｰﾀｰ"},
+    {&ItemRec::ProgName, u"プログラム名"}, {&ItemRec::InitDir, u"初期化ディレクトリー"},
+    {&ItemRec::IconFile, u"使用アイコン"}, {&ItemRec::CmdParam, u"ｺﾏﾝﾄﾞﾗｲﾝﾊﾟﾗﾒｰﾀｰ"},
     {&ItemRec::Title, u"タイトル"},
 };
 const TextField AssocExeField = {&ItemRec::AssocExe, u"関連付けプログラム"};
@@ -92,7 +90,7 @@ struct RecentText {
     QString text;
 };
 struct RecentTexts {
-    RecentText program;  // ProgName and IconFile
+    RecentText program; // ProgName and IconFile
     RecentText initDir;
     RecentText cmdParam;
     RecentText title;
@@ -126,7 +124,7 @@ public:
         int64_t magnitude = 0;
         for (; c != end_ && *c >= '0' && *c <= '9'; ++c) {
             if (c - digits == 10)
-                return false;  // beyond any 32-bit number
+                return false; // beyond any 32-bit number
             magnitude = magnitude * 10 + (*c - '0');
         }
         if (c == digits || (c != end_ && *c != ','))
@@ -160,13 +158,17 @@ public:
         if (!close)
             return false;
         const QByteArrayView raw(open, close - open);
-        if (raw != recent.raw) {
+        if (raw.isEmpty()) {
+            text = QString(); // an empty field keeps the recent text for the next one
+        } else if (raw == recent.raw) {
+            text = recent.text;
+        } else {
             std::optional<QString> decoded = cp932::decode(raw);
             if (!decoded)
                 return false;
-            recent = {raw, std::move(*decoded)};
+            text = std::move(*decoded);
+            recent = {raw, text};
         }
-        text = recent.text;
         next_ = close + 1;
         return true;
     }
@@ -196,17 +198,17 @@ struct Record {
     ItemRec item;
 };
 
-std::optional<Record> readRecord(const char* begin, const char* end, RecentTexts& recent)
+// Reads one record line into r (reused from line to line, so its strings are simply replaced).
+bool readRecord(const char* begin, const char* end, RecentTexts& recent, Record& r)
 {
     constexpr int64_t Int32Min = std::numeric_limits<int32_t>::min();
     constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
     LineReader line(begin, end);
-    Record r;
     ItemRec& item = r.item;
     int64_t page = 0, slot = 0, iconNo = 0, color = 0;
-    const bool ok = line.number(0, MaxPage, page) && line.comma()
-        && line.number(0, SlotCount - 1, slot) && line.comma()
-        && line.quoted(item.ProgName, recent.program) && line.comma()
+    const bool ok =
+        line.number(0, MaxPage, page) && line.comma() && line.number(0, SlotCount - 1, slot)
+        && line.comma() && line.quoted(item.ProgName, recent.program) && line.comma()
         && line.quoted(item.InitDir, recent.initDir) && line.comma()
         && line.quoted(item.IconFile, recent.program) && line.comma()
         && line.quoted(item.CmdParam, recent.cmdParam) && line.comma()
@@ -214,17 +216,18 @@ std::optional<Record> readRecord(const char* begin, const char* end, RecentTexts
         && line.comma() && line.quoted(item.AssocExe, recent.assocExe) && line.comma()
         && line.number(Int32Min, Int32Max, iconNo) && line.comma();
     if (!ok)
-        return std::nullopt;
+        return false;
+    item.ItemColor.reset();
     if (!line.atEnd()) {
         if (!line.number(Int32Min, Int32Max, color) || !line.atEnd())
-            return std::nullopt;
+            return false;
         item.ItemColor = int32_t(color);
     }
     item.Used = true;
     item.IconNo = int32_t(iconNo);
     r.page = int(page);
     r.slot = int(slot);
-    return r;
+    return true;
 }
 
 // The page count of the first line, clamped into the table; nothing when it is no number.
@@ -247,21 +250,22 @@ std::optional<PageCount> readPageCount(const char* begin, const char* end)
 // Enough room for the whole file, so the buffer never grows while it is written.
 qsizetype formattedSizeBound(const ItemStore& store)
 {
-    constexpr qsizetype FixedPartBound = 96;  // numbers, quotes, commas, the flag, CR LF
+    constexpr qsizetype FixedPartBound = 96; // numbers, quotes, commas, the flag, CR LF
     qsizetype size = 8;
     for (int page = 0; page <= store.PageCnt; ++page) {
         for (int slot = 0; slot < SlotCount; ++slot) {
             const ItemRec& r = store.ItemTbl(page, slot);
             if (r.Used)
                 size += FixedPartBound
-                    + 2 * (r.ProgName.size() + r.InitDir.size() + r.IconFile.size()
-                           + r.CmdParam.size() + r.Title.size() + r.AssocExe.size());
+                        + 2
+                              * (r.ProgName.size() + r.InitDir.size() + r.IconFile.size()
+                                 + r.CmdParam.size() + r.Title.size() + r.AssocExe.size());
         }
     }
     return size;
 }
 
-}  // namespace
+} // namespace
 
 FormatResult formatItemFile(const ItemStore& store)
 {
@@ -296,6 +300,7 @@ ParseResult parseItemFile(const QByteArray& bytes, ItemStore& store)
     int highestPage = 0;
     bool firstLine = true;
     RecentTexts recent;
+    Record record;
 
     const char* next = bytes.constData();
     const char* const end = next + bytes.size();
@@ -314,17 +319,15 @@ ParseResult parseItemFile(const QByteArray& bytes, ItemStore& store)
             continue;
         }
         if (begin == contentEnd)
-            continue;  // a blank line holds nothing to lose
-        std::optional<Record> record;
-        if (!std::memchr(begin, '\r', size_t(contentEnd - begin)))
-            record = readRecord(begin, contentEnd, recent);
-        if (!record) {
+            continue; // a blank line holds nothing to lose
+        if (std::memchr(begin, '\r', size_t(contentEnd - begin))
+            || !readRecord(begin, contentEnd, recent, record)) {
             ++result.skippedLines;
             continue;
         }
-        store.ItemTbl(record->page, record->slot) = std::move(record->item);
-        ++linesOnPage[size_t(record->page)];
-        highestPage = std::max(highestPage, record->page);
+        store.ItemTbl(record.page, record.slot) = std::move(record.item);
+        ++linesOnPage[size_t(record.page)];
+        highestPage = std::max(highestPage, record.page);
     }
 
     store.PageCnt = pageCount ? pageCount->value : int16_t(highestPage);

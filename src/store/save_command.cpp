@@ -14,12 +14,12 @@ QString notSavedText(const SaveResult& result)
         .arg(result.error);
 }
 
-}  // namespace
+} // namespace
 
 void mnuFrmSave_Click(ItemStore& store, Platform& platform)
 {
-    if (platform.messageBox(QStringLiteral("全ての作成データを保存します。　よろしいでしょうか？"), MsgStyle::OkCancel,
-                            QStringLiteral("保存確認"))
+    if (platform.messageBox(QStringLiteral("全ての作成データを保存します。　よろしいでしょうか？"),
+                            MsgStyle::OkCancel, QStringLiteral("保存確認"))
         != MsgAnswer::Ok)
         return;
     const QString previous = platform.currentDirectory();
@@ -38,8 +38,8 @@ void saveForClose(ItemStore& store, Platform& platform)
         if (result.saved)
             return;
         const QString text = notSavedText(result)
-            + QStringLiteral("\n\nもう一度保存しますか？"
-                             "（キャンセルすると保存せずに終了します）");
+                             + QStringLiteral("\n\nもう一度保存しますか？"
+                                              "（キャンセルすると保存せずに終了します）");
         if (platform.messageBox(text, MsgStyle::RetryCancel + MsgStyle::Stop, AppTitle)
             != MsgAnswer::Retry)
             return;

@@ -5,7 +5,8 @@
 bool holdsNoQuoteOrLineBreak(QStringView text)
 {
     for (const QChar c : text) {
-        if (c == u'"' || c == u'\r' || c == u'\n')
+        const char16_t u = c.unicode();
+        if (u <= u'"' && (u == u'"' || u == u'\r' || u == u'\n'))
             return false;
     }
     return true;

@@ -26,11 +26,11 @@ TEST(Cp932, JapaneseTextGivesTheBytesWindowsWrites)
     EXPECT_EQ(encoded(u"表計算ソフト"_qs), QByteArray::fromHex("955c8c768e5a835c83748367"));
     EXPECT_EQ(encoded(u"C:\\Tools\\~a"_qs), QByteArray("C:\\Tools\\~a"));
     EXPECT_EQ(encoded(u"ｺﾏﾝﾄﾞ"_qs), QByteArray::fromHex("ba cf dd c4 de"));
-    EXPECT_EQ(encoded(u"\u3000"_qs), QByteArray::fromHex("8140"));        // full-width blank
-    EXPECT_EQ(encoded(u"\uFF5E"_qs), QByteArray::fromHex("8160"));        // full-width tilde
-    EXPECT_EQ(encoded(u"\uFF0D"_qs), QByteArray::fromHex("817c"));        // full-width minus
-    EXPECT_EQ(encoded(u"\u2460\u2160"_qs), QByteArray::fromHex("87408754"));  // NEC row 13
-    EXPECT_EQ(encoded(u"\u2170\u7E8A"_qs), QByteArray::fromHex("fa40fa5c"));  // IBM extensions
+    EXPECT_EQ(encoded(u"\u3000"_qs), QByteArray::fromHex("8140"));           // full-width blank
+    EXPECT_EQ(encoded(u"\uFF5E"_qs), QByteArray::fromHex("8160"));           // full-width tilde
+    EXPECT_EQ(encoded(u"\uFF0D"_qs), QByteArray::fromHex("817c"));           // full-width minus
+    EXPECT_EQ(encoded(u"\u2460\u2160"_qs), QByteArray::fromHex("87408754")); // NEC row 13
+    EXPECT_EQ(encoded(u"\u2170\u7E8A"_qs), QByteArray::fromHex("fa40fa5c")); // IBM extensions
     // Characters with two codes get the JIS X 0208 one, as Windows writes them.
     EXPECT_EQ(encoded(u"\u2252\u2235\uFFE2"_qs), QByteArray::fromHex("81e081e681ca"));
 }
@@ -53,9 +53,9 @@ TEST(Cp932, ConversionsRefuseInsteadOfSubstituting)
         EXPECT_FALSE(cp932::decode(QByteArray::fromHex(hex))) << hex;
 
     QByteArray bytes;
-    EXPECT_FALSE(cp932::encode(u"a\U0001F600"_qs, bytes));  // outside the code page
-    EXPECT_FALSE(cp932::encode(u"\u20AC"_qs, bytes));        // euro sign
-    EXPECT_FALSE(cp932::encode(QString(QChar(0xD800)), bytes));  // lone surrogate
+    EXPECT_FALSE(cp932::encode(u"a\U0001F600"_qs, bytes));      // outside the code page
+    EXPECT_FALSE(cp932::encode(u"\u20AC"_qs, bytes));           // euro sign
+    EXPECT_FALSE(cp932::encode(QString(QChar(0xD800)), bytes)); // lone surrogate
     EXPECT_FALSE(cp932::encode(u"\u00E9"_qs, bytes));
 }
 
@@ -84,4 +84,4 @@ TEST(StorableText, RefusesQuotesLineBreaksAndLossyCharacters)
     EXPECT_FALSE(canStoreText(u"caf\u00E9"_qs));
 }
 
-}  // namespace
+} // namespace

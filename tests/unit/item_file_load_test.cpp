@@ -7,10 +7,11 @@ namespace {
 
 const QByteArray GoodFile = "1\r\n"
                             "0,0,\"/opt/a\",\"/opt/\",\"/opt/a\",\"\",\"a\",#FALSE#,\"\",0,1\r\n";
-const QByteArray DamagedFile = "1\r\n"
-                               "0,0,\"/opt/a\",\"/opt/\",\"/opt/a\",\"\",\"a\",#FALSE#,\"\",0,1\r\n"
-                               "not a record\r\n"
-                               "5,0,\"/opt/b\",\"/opt/\",\"/opt/b\",\"\",\"b\",#FALSE#,\"\",0,1\r\n";
+const QByteArray DamagedFile =
+    "1\r\n"
+    "0,0,\"/opt/a\",\"/opt/\",\"/opt/a\",\"\",\"a\",#FALSE#,\"\",0,1\r\n"
+    "not a record\r\n"
+    "5,0,\"/opt/b\",\"/opt/\",\"/opt/b\",\"\",\"b\",#FALSE#,\"\",0,1\r\n";
 
 class LoadItemFileTest : public ::testing::Test {
 protected:
@@ -24,7 +25,7 @@ TEST_F(LoadItemFileTest, MissingOrEmptyFileIsTheFirstRun)
     LoadResult result = LoadItemFile(store, dir.path());
     EXPECT_EQ(result.status, LoadResult::Status::Loaded);
     EXPECT_EQ(store.PageCnt, 0);
-    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());  // nothing written, nothing kept
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty()); // nothing written, nothing kept
 
     writeBytes(dataFile(), {});
     result = LoadItemFile(store, dir.path());
@@ -48,7 +49,7 @@ TEST_F(LoadItemFileTest, DamagedFileLoadsWhatItCanAndIsKeptUntouchedUnderNewName
     writeBytes(dataFile(), DamagedFile);
     const LoadResult first = LoadItemFile(store, dir.path());
     EXPECT_EQ(first.status, LoadResult::Status::Damaged);
-    EXPECT_EQ(first.skippedLines, 2);  // the junk line and the record above PageCnt
+    EXPECT_EQ(first.skippedLines, 2); // the junk line and the record above PageCnt
     EXPECT_TRUE(store.ItemTbl(0, 0).Used);
     EXPECT_EQ(store.PageCnt, 1);
     const QRegularExpression backupName(
@@ -85,9 +86,9 @@ TEST_F(LoadItemFileTest, FileThatCannotBeReadIsReportedAndNothingIsLoaded)
         ItemStore child;
         const LoadResult r = LoadItemFile(child, dir.path());
         return r.status == LoadResult::Status::Unreadable && !r.error.isEmpty()
-                && !child.ItemTbl(0, 0).Used
-            ? 0
-            : 1;
+                       && !child.ItemTbl(0, 0).Used
+                   ? 0
+                   : 1;
     });
     EXPECT_EQ(status, 0);
 }
@@ -96,18 +97,18 @@ TEST_F(LoadItemFileTest, DamagedFileThatCannotBeKeptCountsAsUnreadable)
 {
     writeBytes(dataFile(), DamagedFile);
     QFile::setPermissions(dataFile(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
-    openForOthers(dir);  // readable, but no new file can be made beside it
+    openForOthers(dir); // readable, but no new file can be made beside it
     const int status = runWithoutRoot([&] {
         ItemStore child;
         const LoadResult r = LoadItemFile(child, dir.path());
         return r.status == LoadResult::Status::Unreadable && !r.error.isEmpty()
-                && !child.ItemTbl(0, 0).Used && child.PageCnt == 0
-            ? 0
-            : 1;
+                       && !child.ItemTbl(0, 0).Used && child.PageCnt == 0
+                   ? 0
+                   : 1;
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
     EXPECT_EQ(readBytes(dataFile()), DamagedFile);
 }
 
-}  // namespace
+} // namespace

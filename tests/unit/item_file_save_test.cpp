@@ -77,7 +77,7 @@ TEST_F(SaveItemFileTest, FailsWhenTheFolderIsMissingOrAFile)
 TEST_F(SaveItemFileTest, FailsInAFolderWithoutWriteAccess)
 {
     writeBytes(dir.filePath("Mosaro.dat"), OldFile);
-    openForOthers(dir);  // owned by root, not writable for the child
+    openForOthers(dir); // owned by root, not writable for the child
     const int status = runWithoutRoot([&] {
         const SaveResult r = SaveItemFile(store, dir.path());
         return !r.saved && !r.error.isEmpty() ? 0 : 1;
@@ -130,4 +130,4 @@ TEST_F(SaveItemFileTest, FullDiskLeavesTheOldFile)
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"Mosaro.dat", "filler"}));
 }
 
-}  // namespace
+} // namespace

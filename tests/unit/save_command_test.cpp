@@ -85,7 +85,7 @@ TEST_F(SaveCommandTest, ClosingSavesWithoutAsking)
 
 TEST_F(SaveCommandTest, ClosingOffersRetryUntilTheSaveWorks)
 {
-    platform.folder = dir.filePath("later");  // missing until the user has seen the box twice
+    platform.folder = dir.filePath("later"); // missing until the user has seen the box twice
     platform.answers = {MsgAnswer::Retry, MsgAnswer::Retry};
     platform.onMessage = [&] {
         if (platform.messages.size() == 1)
@@ -108,4 +108,4 @@ TEST_F(SaveCommandTest, ClosingGivesUpOnCancel)
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
 
-}  // namespace
+} // namespace
