@@ -1,13 +1,92 @@
 #include "store/item_file.h"
 
+#include "store/cp932.h"
+#include "store/durable_file.h"
+
+#include <QDateTime>
 #include <QDir>
 
-// Placeholder until the data file lands.
+namespace {
+
+LoadResult unreadable(const QString& why)
+{
+    LoadResult result;
+    result.status = LoadResult::Status::Unreadable;
+    result.error = why;
+    return result;
+}
+
+void clearTable(ItemStore& store)
+{
+    for (int page = 0; page <= MaxPage; ++page) {
+        for (int slot = 0; slot < SlotCount; ++slot)
+            store.ItemTbl(page, slot) = ItemRec();
+    }
+    store.PageCnt = 0;
+}
+
+// Keeps the damaged original beside it under a name no other file has, as
+// "Mosaro.dat.20261207-103000.bak" (or "...-2.bak" when that is taken). Returns the name used,
+// or sets error.
+QString keepBackup(const QString& path, const FileRead& original, QString& error)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        const QString suffix = attempt == 1 ? QString() : QStringLiteral("-%1").arg(attempt);
+        const QString name = QStringLiteral("%1.%2%3.bak").arg(path, stamp, suffix);
+        bool existed = false;
+        error = createFileDurably(name, original.bytes, original.permissions, existed);
+        if (error.isEmpty())
+            return name;
+        if (!existed)
+            return {};
+    }
+    error = QStringLiteral("控えの名前がすべて使われています。");
+    return {};
+}
+
+} // namespace
+
 QString dataFilePath(const QString& programFolder)
 {
     return QDir(programFolder).filePath(QStringLiteral("Mosaro.dat"));
 }
-LoadResult LoadItemFile(ItemStore&, const QString&) { return {}; }
-SaveResult SaveItemFile(const ItemStore&, const QString&) { return {true, {}}; }
-QByteArray formatItemFile(const ItemStore&) { return {}; }
-ParseResult parseItemFile(const QByteArray&, ItemStore&) { return {}; }
+
+LoadResult LoadItemFile(ItemStore& store, const QString& programFolder)
+{
+    if (!cp932::available())
+        return unreadable(QStringLiteral("文字コード CP932 の変換がこのシステムにありません。"));
+    const QString path = dataFilePath(programFolder);
+    const FileRead file = readWholeFile(path);
+    if (!file.error.isEmpty())
+        return unreadable(file.error);
+    if (!file.exists || file.bytes.isEmpty())
+        return {}; // the first run: an empty table
+
+    LoadResult result;
+    result.skippedLines = parseItemFile(file.bytes, store).skippedLines;
+    if (result.skippedLines == 0)
+        return result;
+
+    // The next save would drop what was skipped, so the original is kept first; a file that
+    // cannot be kept must never be written over.
+    QString error;
+    result.backupPath = keepBackup(path, file, error);
+    if (result.backupPath.isEmpty()) {
+        clearTable(store);
+        return unreadable(
+            QStringLiteral("内容に読めない行があり、元のファイルの控えも作れませんでした。%1")
+                .arg(error));
+    }
+    result.status = LoadResult::Status::Damaged;
+    return result;
+}
+
+SaveResult SaveItemFile(const ItemStore& store, const QString& programFolder)
+{
+    const FormatResult formatted = formatItemFile(store);
+    if (!formatted.error.isEmpty())
+        return {false, formatted.error};
+    const QString error = replaceFileDurably(dataFilePath(programFolder), formatted.bytes);
+    return {error.isEmpty(), error};
+}

@@ -1,0 +1,114 @@
+#include "store/item_file.h"
+#include "unit/file_helpers.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QByteArray GoodFile = "1\r\n"
+                            "0,0,\"/opt/a\",\"/opt/\",\"/opt/a\",\"\",\"a\",#FALSE#,\"\",0,1\r\n";
+const QByteArray DamagedFile =
+    "1\r\n"
+    "0,0,\"/opt/a\",\"/opt/\",\"/opt/a\",\"\",\"a\",#FALSE#,\"\",0,1\r\n"
+    "not a record\r\n"
+    "5,0,\"/opt/b\",\"/opt/\",\"/opt/b\",\"\",\"b\",#FALSE#,\"\",0,1\r\n";
+
+class LoadItemFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    ItemStore store;
+    QString dataFile() const { return dir.filePath("Mosaro.dat"); }
+};
+
+TEST_F(LoadItemFileTest, MissingOrEmptyFileIsTheFirstRun)
+{
+    LoadResult result = LoadItemFile(store, dir.path());
+    EXPECT_EQ(result.status, LoadResult::Status::Loaded);
+    EXPECT_EQ(store.PageCnt, 0);
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty()); // nothing written, nothing kept
+
+    writeBytes(dataFile(), {});
+    result = LoadItemFile(store, dir.path());
+    EXPECT_EQ(result.status, LoadResult::Status::Loaded);
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
+}
+
+TEST_F(LoadItemFileTest, GoodFileLoadsWithoutBackup)
+{
+    writeBytes(dataFile(), GoodFile);
+    const LoadResult result = LoadItemFile(store, dir.path());
+    EXPECT_EQ(result.status, LoadResult::Status::Loaded);
+    EXPECT_EQ(result.skippedLines, 0);
+    EXPECT_EQ(store.PageCnt, 1);
+    EXPECT_EQ(store.ItemTbl(0, 0).Title, QStringLiteral("a"));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
+}
+
+TEST_F(LoadItemFileTest, DamagedFileLoadsWhatItCanAndIsKeptUntouchedUnderNewNames)
+{
+    writeBytes(dataFile(), DamagedFile);
+    const LoadResult first = LoadItemFile(store, dir.path());
+    EXPECT_EQ(first.status, LoadResult::Status::Damaged);
+    EXPECT_EQ(first.skippedLines, 2); // the junk line and the record above PageCnt
+    EXPECT_TRUE(store.ItemTbl(0, 0).Used);
+    EXPECT_EQ(store.PageCnt, 1);
+    const QRegularExpression backupName(
+        QRegularExpression::anchoredPattern(R"(Mosaro\.dat\.\d{8}-\d{6}(-\d+)?\.bak)"));
+    EXPECT_TRUE(backupName.match(QFileInfo(first.backupPath).fileName()).hasMatch())
+        << first.backupPath.toStdString();
+    EXPECT_EQ(QFileInfo(first.backupPath).absolutePath(), QFileInfo(dataFile()).absolutePath());
+    EXPECT_EQ(readBytes(first.backupPath), DamagedFile);
+    EXPECT_EQ(readBytes(dataFile()), DamagedFile);
+
+    // A second start before any save (within the same second, too) keeps another copy and
+    // never writes over the first one.
+    writeBytes(first.backupPath, "older copy");
+    ItemStore again;
+    const LoadResult second = LoadItemFile(again, dir.path());
+    EXPECT_EQ(second.status, LoadResult::Status::Damaged);
+    EXPECT_NE(second.backupPath, first.backupPath);
+    EXPECT_EQ(readBytes(first.backupPath), QByteArray("older copy"));
+    EXPECT_EQ(readBytes(second.backupPath), DamagedFile);
+}
+
+TEST_F(LoadItemFileTest, FileThatCannotBeReadIsReportedAndNothingIsLoaded)
+{
+    QDir(dir.path()).mkdir("Mosaro.dat");
+    LoadResult result = LoadItemFile(store, dir.path());
+    EXPECT_EQ(result.status, LoadResult::Status::Unreadable);
+    EXPECT_FALSE(result.error.isEmpty());
+
+    ASSERT_TRUE(QDir(dataFile()).removeRecursively());
+    writeBytes(dataFile(), GoodFile);
+    QFile::setPermissions(dataFile(), QFileDevice::WriteOwner);
+    openForOthers(dir);
+    const int status = runWithoutRoot([&] {
+        ItemStore child;
+        const LoadResult r = LoadItemFile(child, dir.path());
+        return r.status == LoadResult::Status::Unreadable && !r.error.isEmpty()
+                       && !child.ItemTbl(0, 0).Used
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(LoadItemFileTest, DamagedFileThatCannotBeKeptCountsAsUnreadable)
+{
+    writeBytes(dataFile(), DamagedFile);
+    QFile::setPermissions(dataFile(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+    openForOthers(dir); // readable, but no new file can be made beside it
+    const int status = runWithoutRoot([&] {
+        ItemStore child;
+        const LoadResult r = LoadItemFile(child, dir.path());
+        return r.status == LoadResult::Status::Unreadable && !r.error.isEmpty()
+                       && !child.ItemTbl(0, 0).Used && child.PageCnt == 0
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
+    EXPECT_EQ(readBytes(dataFile()), DamagedFile);
+}
+
+} // namespace
