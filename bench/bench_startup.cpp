@@ -130,7 +130,7 @@ QByteArray fullTableFile()
             r.Title = QStringLiteral("ﾍﾟｰｼﾞ%1の表計算").arg(page);
             r.ItemColor = NewItemColor;
         }
-    return formatItemFile(store);
+    return formatItemFile(store).bytes;
 }
 
 void BM_BareQtWindow(benchmark::State& state)

@@ -55,7 +55,7 @@ TEST_F(PageMenu, ShowCreateDeleteAndQuitThroughThePageMenu)
     putItem(store, 0, "zero");
     putItem(store, 26, "twentysix");
     putItem(store, 30, "thirty");
-    writeDataFile(formatItemFile(store));
+    writeDataFile(formatItemFile(store).bytes);
     QProcess* mosaro = start();
     window = mainWindow();
     ASSERT_FALSE(window.isEmpty());
@@ -99,7 +99,7 @@ TEST_F(PageMenu, ShowCreateDeleteAndQuitThroughThePageMenu)
     putItem(expected, 0, "zero");
     putItem(expected, 2, "twentysix");
     putItem(expected, 6, "thirty");
-    EXPECT_EQ(readDataFile(), formatItemFile(expected));
+    EXPECT_EQ(readDataFile(), formatItemFile(expected).bytes);
 }
 
 } // namespace

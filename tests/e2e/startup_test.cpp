@@ -31,7 +31,7 @@ QByteArray preparedFile()
     memo.IsDoc = true;
     memo.AssocExe = "/usr/bin/mousepad";
     memo.Title = "メモ";
-    return formatItemFile(store);
+    return formatItemFile(store).bytes;
 }
 
 class Startup : public E2eTest {};

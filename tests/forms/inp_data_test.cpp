@@ -2,7 +2,6 @@
 
 #include "editing/inp_data.h"
 #include "platform/bgr_color.h"
-#include "store/storable_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -434,8 +433,6 @@ TEST_F(ItemProperties, ClosingTheMainWindowDiscardsAnOpenDialog)
 
 TEST_F(ItemProperties, ApplyRefusesTextTheDataFileCannotHold)
 {
-    if (canStoreText(QStringLiteral("\"")))
-        GTEST_SKIP() << "the data file's text check is not in place yet";
     store.ItemTbl(0, 0) = item("a");
     openWindow();
     open(0, 0);
