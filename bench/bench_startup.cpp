@@ -89,7 +89,8 @@ void measureStart(benchmark::State& state, const QString& program, uint32_t rgb)
             ::execl(path.constData(), path.constData(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
-        const bool painted = watch.waitForPaint(20, 20, rgb);
+        // Inside slot 0, right of its icon.
+        const bool painted = watch.waitForPaint(70, 12, rgb);
         const auto end = std::chrono::steady_clock::now();
         ::kill(child, SIGKILL);
         ::waitpid(child, nullptr, 0);
