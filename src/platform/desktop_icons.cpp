@@ -47,18 +47,29 @@ QString iconOf(GDesktopAppInfo* entry)
     return {};
 }
 
+// The first word of Exec with its quotes removed (GIO leaves them on its own executable).
+QString execProgram(GDesktopAppInfo* entry)
+{
+    const OwnedChars exec(g_desktop_app_info_get_string(entry, "Exec"));
+    gchar** words = nullptr;
+    if (!exec || !g_shell_parse_argv(exec.get(), nullptr, &words, nullptr))
+        return {};
+    const QString program = QFile::decodeName(words[0]);
+    g_strfreev(words);
+    return program;
+}
+
 // The program file a command names: absolute as it stands, otherwise found through PATH.
 QString programFile(const QString& command)
 {
     if (command.isEmpty())
         return {};
-    const QString found = QFileInfo(command).isAbsolute()
-                              ? command
-                              : QStandardPaths::findExecutable(command);
+    const QString found =
+        QFileInfo(command).isAbsolute() ? command : QStandardPaths::findExecutable(command);
     return found.isEmpty() ? QString() : QFileInfo(found).canonicalFilePath();
 }
 
-}  // namespace
+} // namespace
 
 QString desktopEntryIcon(const QString& desktopFile)
 {
@@ -79,7 +90,7 @@ DesktopEntryIndex DesktopEntryIndex::build(const QStringList& dataFolders)
                         QDirIterator::Subdirectories);
         while (it.hasNext())
             files << it.next();
-        files.sort();  // the same index whatever order the file system lists
+        files.sort(); // the same index whatever order the file system lists
         for (const QString& file : files) {
             QString id = applications.relativeFilePath(file);
             id.replace(QLatin1Char('/'), QLatin1Char('-'));
@@ -101,9 +112,8 @@ void DesktopEntryIndex::add(const QString& desktopFile)
     if (icon.isEmpty())
         return;
     const OwnedChars tryExec(g_desktop_app_info_get_string(entry.get(), "TryExec"));
-    const char* exec = g_app_info_get_executable(G_APP_INFO(entry.get()));
-    for (const char* command : {exec, static_cast<const char*>(tryExec.get())}) {
-        const QString program = command ? programFile(QFile::decodeName(command)) : QString();
+    for (const QString& command : {execProgram(entry.get()), QFile::decodeName(tryExec.get())}) {
+        const QString program = programFile(command);
         if (!program.isEmpty() && !iconByProgram_.contains(program))
             iconByProgram_.insert(program, icon);
     }

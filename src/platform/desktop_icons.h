@@ -26,7 +26,7 @@ public:
 private:
     void add(const QString& desktopFile);
 
-    QHash<QString, QString> iconByProgram_;  // canonical program path -> icon
+    QHash<QString, QString> iconByProgram_; // canonical program path -> icon
 };
 
 // The index of this process, built from the XDG data folders at its first use and then kept,

@@ -16,7 +16,7 @@ struct Layout {
     int bits;
     ByteView palette;
     ByteView colours;
-    std::optional<ByteView> mask;  // some 32-bit images leave it out
+    std::optional<ByteView> mask; // some 32-bit images leave it out
 };
 
 std::optional<Layout> readLayout(ByteView image)
@@ -60,9 +60,7 @@ uint32_t rgbAt(const Layout& layout, ByteView row, int x, uint8_t& alpha)
 {
     alpha = 0;
     switch (layout.bits) {
-    case 32:
-        alpha = *row.u8(4 * uint64_t(x) + 3);
-        [[fallthrough]];
+    case 32: alpha = *row.u8(4 * uint64_t(x) + 3); [[fallthrough]];
     case 24: {
         const uint64_t at = uint64_t(x) * uint64_t(layout.bits / 8);
         return uint32_t(*row.u8(at + 2)) << 16 | uint32_t(*row.u8(at + 1)) << 8 | *row.u8(at);
@@ -73,7 +71,7 @@ uint32_t rgbAt(const Layout& layout, ByteView row, int x, uint8_t& alpha)
         const int shift = 8 - layout.bits - int(bitOffset % 8);
         const uint32_t index = (byte >> shift) & ((1u << layout.bits) - 1);
         const auto entry = layout.palette.u32(4 * uint64_t(index));
-        return entry ? (*entry & 0x00FFFFFFu) : 0;  // an index past a short palette: black
+        return entry ? (*entry & 0x00FFFFFFu) : 0; // an index past a short palette: black
     }
     }
 }
@@ -87,7 +85,7 @@ bool maskSaysTransparent(const Layout& layout, int x, int sourceRow)
     return (byte >> (7 - x % 8)) & 1;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<DecodedIcon> decodeDibIcon(ByteView image)
 {
@@ -102,7 +100,7 @@ std::optional<DecodedIcon> decodeDibIcon(ByteView image)
     const uint64_t stride = rowBytes(uint64_t(layout->width), layout->bits);
     bool anyAlpha = false;
     for (int y = 0; y < layout->height; ++y) {
-        const int sourceRow = layout->height - 1 - y;  // stored bottom-up
+        const int sourceRow = layout->height - 1 - y; // stored bottom-up
         const ByteView row = *layout->colours.sub(stride * uint64_t(sourceRow), stride);
         for (int x = 0; x < layout->width; ++x) {
             uint8_t alpha = 0;

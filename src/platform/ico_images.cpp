@@ -42,7 +42,7 @@ std::optional<uint16_t> imageCount(ByteView directory)
     return count;
 }
 
-}  // namespace
+} // namespace
 
 bool isIcoFile(ByteView file)
 {

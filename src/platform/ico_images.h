@@ -11,7 +11,7 @@ struct PeIconResources;
 
 // One image of an icon as its directory describes it; bytes are a DIB or a PNG.
 struct IconImage {
-    int width = 0;  // a stored 0 means 256
+    int width = 0; // a stored 0 means 256
     int height = 0;
     int bitCount = 0;
     ByteView bytes;

@@ -7,14 +7,13 @@ namespace {
 const PeResource* groupAt(const PeIconResources& resources, int32_t index)
 {
     if (index >= 0) {
-        return size_t(index) < resources.groups.size() ? &resources.groups[size_t(index)]
-                                                       : nullptr;
+        return size_t(index) < resources.groups.size() ? &resources.groups[size_t(index)] : nullptr;
     }
     const int64_t id = -int64_t(index);
     return id <= 0xFFFF ? resources.groupById(uint16_t(id)) : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 IconContainer iconContainerOf(ByteView file)
 {

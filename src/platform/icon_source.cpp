@@ -6,10 +6,10 @@
 #include "platform/icon_container.h"
 #include "platform/mapped_file.h"
 
-#include <algorithm>
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <algorithm>
 
 namespace {
 
@@ -60,7 +60,7 @@ QImage readableImage(const QString& fileName, int pixelSize)
     if (!reader.canRead())
         return {};
     if (reader.supportsOption(QImageIOHandler::ScaledSize))
-        reader.setScaledSize(QSize(pixelSize, pixelSize));  // vector images: draw at the size
+        reader.setScaledSize(QSize(pixelSize, pixelSize)); // vector images: draw at the size
     return fitted(reader.read(), pixelSize);
 }
 
@@ -91,10 +91,13 @@ QImage namedIcon(const QString& icon, int pixelSize)
 
 bool isNativeExecutable(ByteView file)
 {
-    return file.startsWith("\x7f" "ELF", 4) || file.startsWith("#!", 2);
+    return file.startsWith("\x7f"
+                           "ELF",
+                           4)
+           || file.startsWith("#!", 2);
 }
 
-}  // namespace
+} // namespace
 
 QImage extractIconImage(const QString& fileName, int32_t index, int pixelSize,
                         const DesktopEntryIndex& programs)

@@ -82,8 +82,7 @@ std::optional<PeLayout> readLayout(ByteView file)
 }
 
 // The file bytes behind [rva, rva + length), which must lie in one section's raw data.
-std::optional<ByteView> mapRva(ByteView file, const PeLayout& layout, uint32_t rva,
-                               uint64_t length)
+std::optional<ByteView> mapRva(ByteView file, const PeLayout& layout, uint32_t rva, uint64_t length)
 {
     for (const Section& s : layout.sections) {
         if (rva < s.virtualAddress)
@@ -210,7 +209,7 @@ const PeResource* findById(const std::vector<PeResource>& resources, uint16_t id
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 const PeResource* PeIconResources::groupById(uint16_t id) const
 {

@@ -64,7 +64,7 @@ TEST_F(PeIcons, PositiveIndexTakesGroupsInDirectoryOrderNegativeTakesTheResource
             EXPECT_EQ(icon.size(), QSize(32, 32));
             EXPECT_EQ(centre(icon), ordered[i].colourAt32) << "index " << i;
         }
-        EXPECT_TRUE(extract(path(kind), int32_t(ordered.size())).isNull());  // past the last
+        EXPECT_TRUE(extract(path(kind), int32_t(ordered.size())).isNull()); // past the last
         EXPECT_EQ(centre(extract(path(kind), -7)), QColor(Qt::yellow));
         EXPECT_EQ(centre(extract(path(kind), -42)), QColor(Qt::green));
         EXPECT_EQ(centre(extract(path(kind), -3)), QColor(Qt::red));
@@ -78,21 +78,21 @@ TEST_F(PeIcons, PicksTheImageBestForTheSizeAndKeepsAlpha)
     // Directory order: BACK, MAIN, 3, 7, 42.
     const QString file = path(PeKind::Pe32Plus);
     const QImage main32 = extract(file, 1, 32);
-    EXPECT_EQ(centre(main32), QColor(Qt::blue));  // the 32-bit one, not the 8-bit twin
+    EXPECT_EQ(centre(main32), QColor(Qt::blue)); // the 32-bit one, not the 8-bit twin
     EXPECT_EQ(main32.pixelColor(0, 0).alpha(), 0);
     EXPECT_EQ(main32.pixelColor(16, 16).alpha(), 255);
     EXPECT_EQ(main32.pixelColor(16, 5), QColor(Qt::white));
 
     EXPECT_EQ(centre(extract(file, 1, 16)), QColor(Qt::darkBlue));
-    EXPECT_EQ(centre(extract(file, 1, 48)), QColor(Qt::darkCyan));  // a PNG image
-    const QImage scaledUp = extract(file, 1, 64);                   // nothing larger: scaled
+    EXPECT_EQ(centre(extract(file, 1, 48)), QColor(Qt::darkCyan)); // a PNG image
+    const QImage scaledUp = extract(file, 1, 64);                  // nothing larger: scaled
     EXPECT_EQ(scaledUp.size(), QSize(64, 64));
     EXPECT_EQ(centre(scaledUp), QColor(Qt::darkCyan));
 
-    const QImage paletted = extract(file, 2, 16);  // group 3 at 16: the 8-bit image
+    const QImage paletted = extract(file, 2, 16); // group 3 at 16: the 8-bit image
     EXPECT_EQ(centre(paletted), QColor(Qt::darkRed));
     EXPECT_EQ(paletted.pixelColor(0, 0).alpha(), 0);
-    EXPECT_EQ(extract(file, 2, 32).pixelColor(0, 0).alpha(), 0);  // 24-bit: the mask
+    EXPECT_EQ(extract(file, 2, 32).pixelColor(0, 0).alpha(), 0); // 24-bit: the mask
 
     // Alpha bytes all 0: the mask says what is clear instead of everything vanishing.
     const QImage maskOnly = extract(file, 3, 48);
@@ -140,15 +140,15 @@ TEST_F(PeIcons, FindsWhatWrestoolFindsInTheSameFiles)
         ASSERT_EQ(resources->groups.size(), listed.size());
         for (size_t i = 0; i < listed.size(); ++i) {
             const PeResource& group = resources->groups[i];
-            const QString label = group.id ? QString::number(*group.id)
-                                           : QString::fromStdU16String(group.name);
+            const QString label =
+                group.id ? QString::number(*group.id) : QString::fromStdU16String(group.name);
             EXPECT_EQ(label, listed[i].label);
             EXPECT_EQ(qsizetype(group.data.size()), listed[i].size);
 
             // The .ico wrestool rebuilds from the group holds the very images we read.
             const QString ico = dir->filePath("wrestool.ico");
-            ASSERT_EQ(runTool("wrestool", {"-x", "--type=14", "--name=" + listed[i].label,
-                                           "-o", ico, path(kind)}),
+            ASSERT_EQ(runTool("wrestool", {"-x", "--type=14", "--name=" + listed[i].label, "-o",
+                                           ico, path(kind)}),
                       QString());
             const MappedFile extracted(ico);
             const auto fromTool = readIcoFile(extracted.view());
@@ -172,7 +172,7 @@ TEST_F(PeIcons, FindsWhatWrestoolFindsInTheSameFiles)
 TEST_F(PeIcons, IcoAndImageFilesHoldIndexZeroOnlyOtherFilesNone)
 {
     const QString ico = dir->filePath("main.ico");
-    const QString renamedIco = dir->filePath("main.dat");  // known by content
+    const QString renamedIco = dir->filePath("main.dat"); // known by content
     const QString png = dir->filePath("art.png");
     const QString text = dir->filePath("notes.txt");
     const QString empty = dir->filePath("empty.exe");
@@ -192,4 +192,4 @@ TEST_F(PeIcons, IcoAndImageFilesHoldIndexZeroOnlyOtherFilesNone)
         EXPECT_TRUE(extract(none, 0).isNull()) << none.toStdString();
 }
 
-}  // namespace
+} // namespace
