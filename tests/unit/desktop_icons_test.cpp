@@ -1,6 +1,7 @@
 #include "fixtures/xdg_fixture.h"
 #include "platform/desktop_icons.h"
 #include "platform/icon_source.h"
+#include "platform/icon_themes.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,10 @@ protected:
         qputenv("PATH", (first.binDir() + ":" + second.binDir()).toLocal8Bit());
         qputenv("XDG_DATA_HOME", first.dataDir().toLocal8Bit());
         qputenv("XDG_DATA_DIRS", second.dataDir().toLocal8Bit());
-        QIcon::setThemeSearchPaths({first.iconsDir(), second.iconsDir()});
-        QIcon::setThemeName("hicolor");
+        // As on a platform that names no theme: the XDG folders and hicolor are used.
+        QIcon::setThemeSearchPaths({});
+        QIcon::setThemeName({});
+        useXdgIconThemes();
     }
     void TearDown() override
     {
