@@ -8,9 +8,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QSessionManager>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -19,6 +21,10 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     useXdgIconThemes();
     installFontSubstitutes();
+    // The interface is Japanese whatever the locale, Qt's own dialogs included.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
 
     DesktopPlatform platform;
     ItemStore store;

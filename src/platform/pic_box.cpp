@@ -53,7 +53,13 @@ void PicBox::paintEvent(QPaintEvent*)
 
 void PicBox::resizeEvent(QResizeEvent*)
 {
+    // The first show delivers a resize too; what was drawn before it must stay.
+    const QImage kept = image_;
     resetImage();
+    if (kept.isNull())
+        return;
+    QPainter p(&image_);
+    p.drawImage(QPoint(0, 0), kept);
 }
 
 int16_t mouseButtonCode(Qt::MouseButton button)

@@ -1,0 +1,169 @@
+// From process start to the first painted window: Mosaro (first run, and a full 4 MB data file)
+// against a bare Qt window, on a private Xvfb.
+#include "store/item_file.h"
+#include "store/item_store.h"
+#include "support/x_server.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <csignal>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+std::unique_ptr<XServer> server;
+
+// Watches the X server for the first top-level window to be mapped and painted.
+class PaintWatch {
+public:
+    PaintWatch()
+    {
+        connection_ = xcb_connect(server->display().toLatin1().constData(), nullptr);
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_);
+    }
+    ~PaintWatch() { xcb_disconnect(connection_); }
+
+    // Waits until a window is mapped and the pixel at (x, y) inside it has the colour rgb.
+    bool waitForPaint(int x, int y, uint32_t rgb)
+    {
+        xcb_window_t window = 0;
+        while (!window) {
+            xcb_generic_event_t* event = xcb_wait_for_event(connection_);
+            if (!event)
+                return false;
+            if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY)
+                window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+            free(event);
+        }
+        // Read the screen, not the window: what counts is what a person would see.
+        xcb_translate_coordinates_reply_t* origin = xcb_translate_coordinates_reply(
+            connection_, xcb_translate_coordinates(connection_, window, root_, 0, 0), nullptr);
+        if (!origin)
+            return false;
+        const int16_t rootX = int16_t(origin->dst_x + x);
+        const int16_t rootY = int16_t(origin->dst_y + y);
+        free(origin);
+        for (int tries = 0; tries < 200000; ++tries) {
+            xcb_get_image_reply_t* image = xcb_get_image_reply(
+                connection_,
+                xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_, rootX, rootY, 1, 1,
+                              ~0u),
+                nullptr);
+            if (image) {
+                const uint32_t pixel = *reinterpret_cast<uint32_t*>(xcb_get_image_data(image));
+                free(image);
+                if ((pixel & 0xFFFFFF) == rgb)
+                    return true;
+            }
+            usleep(100);
+        }
+        return false;
+    }
+
+private:
+    xcb_connection_t* connection_;
+    xcb_window_t root_;
+};
+
+void measureStart(benchmark::State& state, const QString& program, uint32_t rgb)
+{
+    for (auto _ : state) {
+        PaintWatch watch;
+        const auto begin = std::chrono::steady_clock::now();
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::setenv("DISPLAY", server->display().toLatin1().constData(), 1);
+            ::unsetenv("QT_QPA_PLATFORM");
+            const QByteArray path = program.toLocal8Bit();
+            ::execl(path.constData(), path.constData(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        const bool painted = watch.waitForPaint(20, 20, rgb);
+        const auto end = std::chrono::steady_clock::now();
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        if (!painted) {
+            state.SkipWithError("no window was painted");
+            return;
+        }
+        state.SetIterationTime(std::chrono::duration<double>(end - begin).count());
+    }
+}
+
+// A program copy of its own beside the given data file.
+QString programCopy(QTemporaryDir& dir, const QByteArray& dataFile)
+{
+    const QString program = dir.path() + "/mosaro";
+    QFile::copy(MOSARO_EXE, program);
+    QFile(program).setPermissions(QFile::permissions(MOSARO_EXE));
+    if (!dataFile.isNull()) {
+        QFile file(dir.path() + "/Mosaro.dat");
+        file.open(QIODevice::WriteOnly);
+        file.write(dataFile);
+    }
+    return program;
+}
+
+QByteArray fullTableFile()
+{
+    ItemStore store;
+    store.PageCnt = MaxPage;
+    for (int page = 0; page <= MaxPage; ++page)
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            ItemRec& r = store.ItemTbl(page, slot);
+            r.Used = true;
+            r.ProgName = QStringLiteral("/home/利用者/アプリケーション/表計算ソフト%1/起動.exe").arg(slot);
+            r.InitDir = QStringLiteral("/home/利用者/アプリケーション/表計算ソフト%1/").arg(slot);
+            r.IconFile = r.ProgName;
+            r.CmdParam = QStringLiteral("--開く 月次報告書_%1.xls ").arg(page);
+            r.Title = QStringLiteral("ﾍﾟｰｼﾞ%1の表計算").arg(page);
+            r.ItemColor = NewItemColor;
+        }
+    return formatItemFile(store);
+}
+
+void BM_BareQtWindow(benchmark::State& state)
+{
+    measureStart(state, BARE_WINDOW_EXE, 0x404040);
+}
+
+void BM_MosaroFirstRun(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    measureStart(state, programCopy(dir, QByteArray()), 0x404040);
+}
+
+void BM_MosaroFullDataFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    measureStart(state, programCopy(dir, fullTableFile()), 0xE0E0E0);
+}
+
+}  // namespace
+
+BENCHMARK(BM_BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_MosaroFirstRun)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_MosaroFullDataFile)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    server = std::make_unique<XServer>();
+    if (!server->running())
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    server.reset();
+    return 0;
+}

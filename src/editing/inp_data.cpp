@@ -1,0 +1,367 @@
+#include "editing/inp_data.h"
+
+#include "launcher/draw_item_icon.h"
+#include "launcher/item_kind.h"
+#include "launcher/mosaro.h"
+#include "platform/bgr_color.h"
+#include "platform/pic_box.h"
+#include "platform/twips.h"
+#include "store/storable_text.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int TextBoxCount = 5;
+constexpr int IconField = 2;
+constexpr int ParamField = 3;
+constexpr int16_t EnterKey = 13;
+constexpr int16_t RightButton = 2;
+constexpr int32_t LastIconNo = 999;
+
+const QString Caption = QStringLiteral("データ入力");
+
+QString lineBreaksRemoved(const QString& text, int& cursor)
+{
+    static const QString lineBreaks = QStringLiteral("\r\n\u0085\u2028\u2029");
+    QString kept;
+    int keptBeforeCursor = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (lineBreaks.contains(text.at(i)))
+            continue;
+        kept.append(text.at(i));
+        if (i < cursor)
+            ++keptBeforeCursor;
+    }
+    cursor = keptBeforeCursor;
+    return kept;
+}
+
+// The data file has one line per item, so a pasted line break must not reach a field.
+void keepSingleLine(QLineEdit* box)
+{
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        int cursor = box->cursorPosition();
+        const QString kept = lineBreaksRemoved(text, cursor);
+        if (kept.size() == text.size())
+            return;
+        box->setText(kept);
+        box->setCursorPosition(cursor);
+    });
+}
+
+} // namespace
+
+InpData::InpData(Mosaro& owner, int16_t page, int16_t slot)
+    : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint),
+      owner_(owner), page_(page), slot_(slot)
+{
+    setObjectName("InpData");
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(Caption);
+    setFixedSize(twips(4680), twips(3345));
+    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    dialogFont.setPointSizeF(9);
+    setFont(dialogFont);
+    createControls();
+    chainFocusOrder();
+}
+
+InpData::~InpData()
+{
+    // Focus moves while the children go; their events must not reach a half-destroyed dialog.
+    for (QLineEdit* box : Text1)
+        box->removeEventFilter(this);
+}
+
+void InpData::createControls()
+{
+    const QString captions[TextBoxCount] = {
+        QStringLiteral("プログラム名"), QStringLiteral("初期化ディレクトリー"),
+        QStringLiteral("使用アイコン"), QStringLiteral("ｺﾏﾝﾄﾞﾗｲﾝﾊﾟﾗﾒｰﾀｰ"),
+        QStringLiteral("タイトル")};
+    const int boxWidths[TextBoxCount] = {2175, 2895, 2175, 2895, 2895};
+    for (int i = 0; i < TextBoxCount; ++i) {
+        auto* label = new QLabel(captions[i], this);
+        label->setObjectName(QString("Label1(%1)").arg(i));
+        label->setGeometry(twipsRect(120, 120 + 480 * i, 1575, 255));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        Label1[size_t(i)] = label;
+
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString("Text1(%1)").arg(i));
+        box->setGeometry(twipsRect(1800, 480 * i, boxWidths[i], 375));
+        box->installEventFilter(this);
+        keepSingleLine(box);
+        Text1[size_t(i)] = box;
+    }
+
+    auto makeButton = [this](const char* name, const QString& caption, QRect geometry,
+                             void (InpData::*handler)()) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setGeometry(geometry);
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    const QString browse = QStringLiteral("参照");
+    ComShow = makeButton("ComShow", browse, twipsRect(4080, 0, 495, 375), &InpData::ComShow_Click);
+    ComIcon =
+        makeButton("ComIcon", browse, twipsRect(4080, 960, 495, 375), &InpData::ComIcon_Click);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName("Frame1");
+    frame->setFrameShape(QFrame::HLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(twipsRect(0, 2280, 4695, 135));
+
+    ComColor = makeButton("ComColor", QString(), twipsRect(1080, 2520, 3495, 255),
+                          &InpData::ComColor_Click);
+
+    Picture1 = new PicBox(this);
+    Picture1->setObjectName("Picture1");
+    Picture1->setGeometry(twipsRect(240, 2640, 495, 495));
+    Picture1->setFocusPolicy(Qt::TabFocus);
+    Picture1->setBackColor(NewItemColor);
+    Picture1->onMouseDown = [this](int16_t button, int16_t shift, float x, float y) {
+        Picture1_MouseDown(button, shift, x, y);
+    };
+
+    ComOk = makeButton("ComOk", QStringLiteral("適用"), twipsRect(1080, 2880, 1095, 375),
+                       &InpData::ComOk_Click);
+    ComDel = makeButton("ComDel", QStringLiteral("削除"), twipsRect(2280, 2880, 1095, 375),
+                        &InpData::ComDel_Click);
+    ComNot = makeButton("ComNot", QStringLiteral("キャンセル"), twipsRect(3480, 2880, 1095, 375),
+                        &InpData::ComNot_Click);
+}
+
+void InpData::chainFocusOrder()
+{
+    QWidget* const order[] = {Text1[0], Text1[1], Text1[2], Text1[3], Text1[4], Picture1,
+                              ComShow,  ComIcon,  ComOk,    ComDel,   ComNot,   ComColor};
+    for (size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+ItemRec& InpData::record()
+{
+    return owner_.store().ItemTbl(page_, slot_);
+}
+
+void InpData::setSwatch(int32_t bgr)
+{
+    QPalette pal = ComColor->palette();
+    pal.setColor(QPalette::Button, fromBgr(bgr));
+    ComColor->setPalette(pal);
+}
+
+void InpData::redrawPreview()
+{
+    DrawItemIcon(*Picture1, EditIconNo, Text1[IconField]->text(), owner_.platform());
+}
+
+void InpData::clearPreview()
+{
+    // Setting the background erases the picture as well.
+    Picture1->setBackColor(NewItemColor);
+}
+
+void InpData::Form_Load()
+{
+    const ItemRec& r = record();
+    if (r.Used) {
+        Text1[0]->setText(r.ProgName);
+        Text1[1]->setText(r.InitDir);
+        Text1[2]->setText(r.IconFile);
+        Text1[3]->setText(r.CmdParam);
+        Text1[4]->setText(r.Title);
+        setSwatch(colorOf(r));
+        EditColor = colorOf(r);
+        EditIconNo = r.IconNo;
+        redrawPreview();
+    } else {
+        for (QLineEdit* box : Text1)
+            box->clear();
+        EditColor = NewItemColor;
+        setSwatch(EditColor);
+        EditIconNo = 0;
+        Picture1->Cls();
+    }
+}
+
+bool InpData::allFieldsStorable()
+{
+    for (int i = 0; i < TextBoxCount; ++i) {
+        if (canStoreText(Text1[size_t(i)]->text()))
+            continue;
+        Text1[size_t(i)]->setFocus();
+        owner_.platform().messageBox(
+            QStringLiteral("「%1」に保存できない文字（\" や改行など）が含まれています。\n"
+                           "その文字を取り除いてから、もう一度「%2」を押してください。"
+                           "何も保存していません。")
+                .arg(Label1[size_t(i)]->text(), ComOk->text()),
+            MsgStyle::Exclamation, Caption);
+        // Nothing more here: the dialog may be gone once the box returns (the program was
+        // told to quit meanwhile).
+        return false;
+    }
+    return true;
+}
+
+void InpData::ComOk_Click()
+{
+    if (!allFieldsStorable())
+        return;
+    ItemRec& r = record();
+    r.ProgName = Text1[0]->text();
+    r.InitDir = Text1[1]->text();
+    r.IconFile = Text1[2]->text();
+    r.CmdParam = Text1[ParamField]->text() + QLatin1Char(' ');
+    r.Title = Text1[4]->text();
+    r.IconNo = EditIconNo;
+    r.ItemColor = EditColor;
+    r.Used = true;
+    owner_.DrowData();
+    close();
+}
+
+void InpData::ComNot_Click()
+{
+    ItemRec& r = record();
+    if (!r.Used) {
+        r.IsDoc = false;
+        r.AssocExe.clear();
+        r.ItemColor = EmptyColor;
+    }
+    close();
+}
+
+void InpData::ComDel_Click()
+{
+    for (QLineEdit* box : Text1)
+        box->clear();
+}
+
+void InpData::ComColor_Click()
+{
+    QPointer<InpData> alive(this);
+    const std::optional<int32_t> chosen = owner_.platform().chooseColor();
+    if (!alive || !chosen)
+        return;
+    // Black cannot be chosen: it stands for the default colour.
+    EditColor = *chosen != 0 ? *chosen : NewItemColor;
+    setSwatch(EditColor);
+}
+
+void InpData::ComIcon_Click()
+{
+    QPointer<InpData> alive(this);
+    const std::optional<FileChoice> chosen = owner_.platform().openFile(
+        QStringLiteral("*.exe(実行ﾌｧｲﾙ)|*.exe|*.ico(ｱｲｺﾝ)|*.ico|*.*(全て)|*.*"));
+    if (!alive || !chosen)
+        return;
+    Text1[IconField]->setText(chosen->fullPath);
+    EditIconNo = 0;
+    clearPreview();
+    redrawPreview();
+}
+
+void InpData::ComShow_Click()
+{
+    QPointer<InpData> alive(this);
+    Platform& platform = owner_.platform();
+    const std::optional<FileChoice> chosen = platform.openFile(
+        QStringLiteral("*.exe(実行ﾌｧｲﾙ);*.scr(ｽｸﾘｰﾝｾｰﾊﾞｰ)|*.exe;*.scr|*.*(全て)|*.*"));
+    if (!alive || !chosen)
+        return;
+    const QString& path = chosen->fullPath;
+    const PathParts parts = splitItemPath(path);
+    Text1[0]->setText(path);
+    Text1[1]->setText(parts.folder);
+    Text1[IconField]->setText(path);
+    Text1[4]->setText(parts.title);
+    EditIconNo = 0;
+
+    // The type, the association and the default colour go into the record at once.
+    ItemRec& r = record();
+    r.ItemColor = NewItemColor;
+    if (isProgramFile(path)) {
+        r.IsDoc = false;
+        r.AssocExe.clear();
+    } else {
+        r.IsDoc = true;
+        r.AssocExe = platform.findExecutable(path, platform.programFolder());
+        // A document shows the icon of the program that opens it.
+        Text1[IconField]->setText(r.AssocExe);
+    }
+    redrawPreview();
+}
+
+void InpData::Picture1_MouseDown(int16_t Button, int16_t, float, float)
+{
+    const int64_t next = int64_t(EditIconNo) + (Button == RightButton ? 1 : -1);
+    EditIconNo = next < 0 || next > LastIconNo ? 0 : int32_t(next);
+    clearPreview();
+    redrawPreview();
+}
+
+void InpData::Text1_KeyPress(int16_t Index, int16_t& KeyAscii)
+{
+    if (KeyAscii != EnterKey)
+        return;
+    KeyAscii = 0;
+    if (Index == IconField)
+        redrawPreview();
+}
+
+void InpData::Text1_LostFocus(int16_t Index)
+{
+    if (Index == IconField)
+        redrawPreview();
+}
+
+bool InpData::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = std::find(Text1.begin(), Text1.end(), watched);
+    if (found == Text1.end())
+        return QWidget::eventFilter(watched, event);
+    const auto index = int16_t(found - Text1.begin());
+    if (event->type() == QEvent::FocusOut) {
+        Text1_LostFocus(index);
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (!enter && key->text().isEmpty())
+            return false; // not a character key
+        int16_t code = enter ? EnterKey : int16_t(key->text().at(0).unicode());
+        Text1_KeyPress(index, code);
+        return code == 0;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void InpData::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        ComNot_Click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void InpData::closeEvent(QCloseEvent* event)
+{
+    // Closing drops the dialog's edits; the next opening loads afresh.
+    if (owner_.inpData == this)
+        owner_.inpData = nullptr;
+    event->accept();
+}

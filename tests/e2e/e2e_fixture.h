@@ -1,0 +1,65 @@
+#pragma once
+
+#include "support/x_server.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <memory>
+
+// The built program copied into a folder of its own, beside a data file the test prepares,
+// started on a private X server and driven with xdotool.
+class E2eTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The folder holding the program copy and its Mosaro.dat.
+    QString folder() const { return dir_->path(); }
+    QString dataFile() const { return folder() + "/Mosaro.dat"; }
+    void writeDataFile(const QByteArray& bytes);
+    QByteArray readDataFile() const;
+
+    // Starts the program copy (or another copy given by path); returns the process.
+    QProcess* start(const QString& program = {});
+    // Waits for a visible window whose name matches the regular expression; its X id or empty.
+    QString waitForWindow(const QString& namePattern, int timeoutMs = 10000);
+    QString windowName(const QString& windowId);
+    // Waits until no visible window matches; false on timeout.
+    bool waitForNoWindow(const QString& namePattern, int timeoutMs = 5000);
+    // The main window of the program started first (waits for it).
+    QString mainWindow();
+
+    // Pointer and keyboard, in window coordinates (device-independent pixels). An empty
+    // window id sends keys to whatever holds the keyboard (a popup menu, a message box).
+    void focus(const QString& windowId);
+    void click(const QString& windowId, int x, int y, int button = 1,
+               const QString& modifiers = {});
+    void clickSlot(int slot, int button = 1, const QString& modifiers = {});
+    void keys(const QString& windowId, const QStringList& keyNames);
+    void typeText(const QString& windowId, const QString& text);
+
+    // Sends a signal and waits for the process to end; its exit code, or -1 on timeout.
+    int stop(QProcess* process, int signal, int timeoutMs = 10000);
+    int waitForExit(QProcess* process, int timeoutMs = 10000);
+    static bool isRunning(QProcess* process)
+    {
+        process->waitForFinished(0);  // takes note of an exit that already happened
+        return process->state() != QProcess::NotRunning;
+    }
+    QString tool(const QString& program, const QStringList& args) const
+    {
+        return runTool(server_->display(), program, args);
+    }
+
+    std::unique_ptr<XServer> server_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString program_;
+    std::vector<std::unique_ptr<QProcess>> processes_;
+};

@@ -1,0 +1,161 @@
+#include "e2e/e2e_fixture.h"
+
+#include "store/item_file.h"
+#include "store/item_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <csignal>
+
+namespace {
+
+// A data file as the writer makes it, with Japanese texts on two pages.
+QByteArray preparedFile()
+{
+    ItemStore store;
+    store.PageCnt = 5;
+    ItemRec& editor = store.ItemTbl(0, 0);
+    editor.Used = true;
+    editor.ProgName = "/opt/ツール/エディタ";
+    editor.InitDir = "/opt/ツール/";
+    editor.IconFile = "/opt/ツール/エディタ";
+    editor.CmdParam = "-a ";
+    editor.Title = "ｴﾃﾞｨﾀ　～編集～";
+    editor.ItemColor = NewItemColor;
+    ItemRec& memo = store.ItemTbl(3, 19);
+    memo.Used = true;
+    memo.ProgName = "/home/user/文書/メモ.txt";
+    memo.IsDoc = true;
+    memo.AssocExe = "/usr/bin/mousepad";
+    memo.Title = "メモ";
+    return formatItemFile(store);
+}
+
+class Startup : public E2eTest {};
+
+TEST_F(Startup, ShowsPageZeroAndRewritesTheFileUnchangedOnSigterm)
+{
+    const QByteArray original = preparedFile();
+    writeDataFile(original);
+    QProcess* mosaro = start();
+    const QString window = mainWindow();
+    ASSERT_FALSE(window.isEmpty());
+    EXPECT_EQ(windowName(window), QStringLiteral("Mosaro ver1.0  page [0/5]"));
+
+    QFile::remove(dataFile());  // proves the close writes the file anew
+    EXPECT_EQ(stop(mosaro, SIGTERM), 0);
+    EXPECT_EQ(readDataFile(), original);
+}
+
+TEST_F(Startup, TheCloseButtonWritesTheFileAsQuitDoes)
+{
+    const QByteArray original = preparedFile();
+    writeDataFile(original);
+    QProcess* mosaro = start();
+    const QString window = mainWindow();
+    ASSERT_FALSE(window.isEmpty());
+    QFile::remove(dataFile());
+    ASSERT_TRUE(requestWindowClose(server_->display(), window));
+    EXPECT_EQ(waitForExit(mosaro), 0);
+    EXPECT_EQ(readDataFile(), original);
+}
+
+TEST_F(Startup, HangupAndInterruptCloseTheWindowTheNormalWayToo)
+{
+    for (int signal : {SIGHUP, SIGINT}) {
+        writeDataFile(preparedFile());
+        QProcess* mosaro = start();
+        ASSERT_FALSE(mainWindow().isEmpty());
+        QFile::remove(dataFile());
+        EXPECT_EQ(stop(mosaro, signal), 0) << "signal " << signal;
+        EXPECT_EQ(readDataFile(), preparedFile()) << "signal " << signal;
+        ASSERT_TRUE(waitForNoWindow("^Mosaro"));
+    }
+}
+
+TEST_F(Startup, OneInstancePerProgramFile)
+{
+    writeDataFile(preparedFile());
+    QProcess* first = start();
+    ASSERT_FALSE(mainWindow().isEmpty());
+
+    // A second start of the same file ends at once, quietly, without touching the file.
+    QFile::remove(dataFile());
+    QProcess* second = start();
+    EXPECT_EQ(waitForExit(second, 5000), 0);
+    EXPECT_FALSE(QFile::exists(dataFile()));
+    EXPECT_TRUE(isRunning(first));
+    EXPECT_EQ(tool("xdotool", {"search", "--onlyvisible", "--name", "^Mosaro"}).split('\n').size(),
+              1);
+
+    // A copy in another folder is another program with its own data file.
+    QTemporaryDir otherFolder;
+    const QString copy = otherFolder.path() + "/mosaro";
+    ASSERT_TRUE(QFile::copy(program_, copy));
+    QFile(copy).setPermissions(QFile::permissions(program_));
+    QProcess* other = start(copy);
+    QThread::msleep(1500);
+    EXPECT_TRUE(isRunning(other));
+    EXPECT_EQ(stop(other, SIGTERM), 0);
+    EXPECT_TRUE(QFile::exists(otherFolder.path() + "/Mosaro.dat"));
+    EXPECT_EQ(stop(first, SIGTERM), 0);
+}
+
+TEST_F(Startup, SimultaneousStartsLeaveExactlyOneAndAKilledOneBlocksNothing)
+{
+    QProcess* a = start();
+    QProcess* b = start();
+    ASSERT_FALSE(mainWindow().isEmpty());
+    QThread::msleep(1000);
+    const int running = int(isRunning(a)) + int(isRunning(b));
+    EXPECT_EQ(running, 1);
+    QProcess* survivor = isRunning(a) ? a : b;
+
+    ::kill(pid_t(survivor->processId()), SIGKILL);
+    survivor->waitForFinished(5000);
+    ASSERT_TRUE(waitForNoWindow("^Mosaro"));
+    QProcess* next = start();
+    EXPECT_FALSE(mainWindow().isEmpty());
+    EXPECT_EQ(stop(next, SIGTERM), 0);
+}
+
+TEST_F(Startup, DamagedFileIsKeptAsACopyAndReported)
+{
+    QByteArray damaged = preparedFile();
+    damaged.append("this line does not parse\r\n");
+    writeDataFile(damaged);
+    QProcess* mosaro = start();
+    ASSERT_FALSE(mainWindow().isEmpty());
+    const QString box = waitForWindow("^Mosaro$");
+    ASSERT_FALSE(box.isEmpty());
+
+    const QStringList copies = QDir(folder()).entryList({"Mosaro.dat.*.bak"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    QFile copy(folder() + "/" + copies.first());
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), damaged);
+
+    keys(box, {"Return"});
+    EXPECT_TRUE(waitForNoWindow("^Mosaro$"));
+    EXPECT_EQ(stop(mosaro, SIGTERM), 0);
+    EXPECT_EQ(readDataFile(), preparedFile());
+}
+
+TEST_F(Startup, UnreadableFileEndsTheProgramWithoutWritingAnything)
+{
+    ASSERT_TRUE(QDir(folder()).mkdir("Mosaro.dat"));  // exists, but cannot be read as a file
+    QProcess* mosaro = start();
+    const QString box = waitForWindow("^Mosaro$");
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_TRUE(tool("xdotool", {"search", "--onlyvisible", "--name", "^Mosaro ver"}).isEmpty());
+    keys(box, {"Return"});
+    EXPECT_EQ(waitForExit(mosaro), 1);
+    EXPECT_TRUE(QFileInfo(dataFile()).isDir());
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+              QStringList{"mosaro"});
+}
+
+}  // namespace
