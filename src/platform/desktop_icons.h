@@ -21,7 +21,6 @@ public:
     // The icon of the entry whose Exec or TryExec is this program (through PATH, links
     // resolved); empty when no entry starts it.
     QString iconFor(const QString& programPath) const;
-    int size() const { return int(iconByProgram_.size()); }
 
 private:
     void add(const QString& desktopFile);
