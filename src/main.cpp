@@ -2,6 +2,7 @@
 #include "platform/builtin_icons.h"
 #include "platform/desktop_platform.h"
 #include "platform/fonts.h"
+#include "platform/icon_themes.h"
 #include "platform/quit_signals.h"
 #include "store/item_store.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     // Before the application object, so the theme lookup sees it.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     QApplication app(argc, argv);
+    useXdgIconThemes();
     installFontSubstitutes();
     // The interface is Japanese whatever the locale, Qt's own dialogs included.
     QTranslator qtTexts;

@@ -4,6 +4,7 @@
 #include <QProcessEnvironment>
 
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
@@ -100,4 +101,31 @@ bool requestWindowClose(const QString& display, const QString& windowId)
     xcb_flush(connection);
     xcb_disconnect(connection);
     return true;
+}
+
+QImage captureWindow(const QString& display, const QString& windowId)
+{
+    xcb_connection_t* connection = xcb_connect(display.toLatin1().constData(), nullptr);
+    QImage image;
+    const auto window = xcb_window_t(windowId.toULong());
+    xcb_get_geometry_reply_t* geometry =
+        xcb_connection_has_error(connection)
+            ? nullptr
+            : xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    if (geometry && geometry->depth == 24) {
+        xcb_get_image_reply_t* reply = xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, geometry->width,
+                          geometry->height, ~0u),
+            nullptr);
+        // Depth 24 comes as 32-bit pixels, blue first: the layout of QImage::Format_RGB32.
+        if (reply && xcb_get_image_data_length(reply) == 4 * geometry->width * geometry->height)
+            image = QImage(xcb_get_image_data(reply), geometry->width, geometry->height,
+                           QImage::Format_RGB32)
+                        .copy();
+        free(reply);
+    }
+    free(geometry);
+    xcb_disconnect(connection);
+    return image;
 }

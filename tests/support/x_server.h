@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -22,3 +23,6 @@ QString runTool(const QString& display, const QString& program, const QStringLis
 
 // Asks a window to close the way a window manager's close button does (WM_DELETE_WINDOW).
 bool requestWindowClose(const QString& display, const QString& windowId);
+
+// What a window shows on the server now, as an image; null when it cannot be read.
+QImage captureWindow(const QString& display, const QString& windowId);
