@@ -94,7 +94,7 @@ TEST_F(ItemIcons, OnePageShowsIconsFromEveryKindOfFile)
         r.Title = page[i].title;
         r.ItemColor = NewItemColor;
     }
-    writeDataFile(formatItemFile(store));
+    writeDataFile(formatItemFile(store).bytes);
 
     start();
     const QString window = mainWindow();
