@@ -4,6 +4,7 @@
 #include "launcher/item_kind.h"
 #include "launcher/mosaro.h"
 #include "platform/bgr_color.h"
+#include "platform/dialog_window.h"
 #include "platform/pic_box.h"
 #include "platform/twips.h"
 #include "store/storable_text.h"
@@ -61,15 +62,10 @@ void keepSingleLine(QLineEdit* box)
 } // namespace
 
 InpData::InpData(Mosaro& owner, int16_t page, int16_t slot)
-    : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                           | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint),
-      owner_(owner), page_(page), slot_(slot)
+    : owner_(owner), page_(page), slot_(slot)
 {
     setObjectName("InpData");
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(Caption);
-    setFixedSize(twips(4680), twips(3345));
+    setUpDialogWindow(*this, Caption, 4680, 3345);
     QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
     dialogFont.setPointSizeF(9);
     setFont(dialogFont);

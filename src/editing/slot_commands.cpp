@@ -1,5 +1,6 @@
 #include "editing/inp_data.h"
 #include "launcher/mosaro.h"
+#include "platform/dialog_window.h"
 
 // The slot menu's commands. Every item move stays within the page on screen.
 
@@ -84,12 +85,9 @@ void Mosaro::mnuPopDel_Click()
 void Mosaro::mnuPopProp_Click()
 {
     // One dialog at a time: a second opening only brings it to the front, edits intact.
-    if (!inpData) {
+    showOnce(inpData, [this] {
         auto* dialog = new InpData(*this, store_.CurPage, store_.CurSlot);
         dialog->Form_Load();
-        inpData = dialog;
-    }
-    inpData->show();
-    inpData->raise();
-    inpData->activateWindow();
+        return dialog;
+    });
 }

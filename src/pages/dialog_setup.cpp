@@ -6,15 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-void setUpDialogWindow(QWidget& dialog, const QString& caption, int widthTwips, int heightTwips)
-{
-    dialog.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    dialog.setAttribute(Qt::WA_DeleteOnClose);
-    dialog.setWindowTitle(caption);
-    dialog.setFixedSize(twips(widthTwips), twips(heightTwips));
-}
-
 QLabel* addLabel(QWidget& dialog, const char* name, const QString& text, const LabelLook& look,
                  int left, int top, int width, int height)
 {

@@ -2,6 +2,7 @@
 
 #include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
+#include "platform/dialog_window.h"
 #include "pages/page_moves.h"
 #include "platform/key_text_box.h"
 #include "platform/twips.h"

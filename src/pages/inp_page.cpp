@@ -2,6 +2,7 @@
 
 #include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
+#include "platform/dialog_window.h"
 #include "platform/h_scroll_bar.h"
 #include "platform/twips.h"
 

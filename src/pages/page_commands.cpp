@@ -1,6 +1,6 @@
 #include "launcher/mosaro.h"
 
-#include "pages/dialog_setup.h"
+#include "platform/dialog_window.h"
 #include "pages/inp_del_pg.h"
 #include "pages/inp_page.h"
 #include "pages/page_menu.h"
@@ -62,10 +62,10 @@ void Mosaro::mnuFrmJamp_Click()
 
 void Mosaro::mnuFrmMake_Click()
 {
-    showOnce<InpPage>(inpPage, *this);
+    showOnce(inpPage, [this] { return new InpPage(*this); });
 }
 
 void Mosaro::mnuFrmDel_Click()
 {
-    showOnce<InpDelPg>(inpDelPg, *this);
+    showOnce(inpDelPg, [this] { return new InpDelPg(*this); });
 }
