@@ -62,9 +62,6 @@ void Mosaro::createSlots()
         auto* lab = new SlotLabel(QStringLiteral("Label1"), pic);
         lab->setObjectName(QString("Lab(%1)").arg(i));
         lab->setGeometry(twipsRect(0, 480, 1215, 495));
-        lab->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        lab->setWordWrap(true);
-        lab->setTextFormat(Qt::PlainText);
         lab->setFont(titleFont);
         lab->setFocusPolicy(Qt::TabFocus);
         lab->onMouseDown = [this, index](int16_t b, int16_t s, float x, float y) {

@@ -23,7 +23,11 @@ QImage DesktopPlatform::extractIcon(const QString& fileName, int32_t index, int 
 
 QImage DesktopPlatform::fallbackIcon(int pixelSize)
 {
-    return genericProgramIcon(pixelSize);
+    // The theme's answer does not change during a run; look it up once per size.
+    QImage& icon = fallbackIcons_[pixelSize];
+    if (icon.isNull())
+        icon = genericProgramIcon(pixelSize);
+    return icon;
 }
 
 QString DesktopPlatform::programFolder()

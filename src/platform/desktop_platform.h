@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <map>
+
 // The platform on a Linux desktop: Qt dialogs, icon files, XDG associations, real processes.
 class DesktopPlatform : public Platform {
 public:
@@ -26,4 +28,5 @@ public:
 
 private:
     int instanceLock_ = -1;
+    std::map<int, QImage> fallbackIcons_;
 };

@@ -4,14 +4,36 @@
 #include "platform/pic_box.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+
+SlotLabel::SlotLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SlotLabel::setText(const QString& text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    update();
+}
 
 void SlotLabel::setBackColor(int32_t bgr)
 {
     backColor_ = bgr;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, fromBgr(bgr));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    update();
+}
+
+void SlotLabel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), fromBgr(backColor_));
+    if (text_.isEmpty())
+        return;
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::WindowText));
+    p.drawText(rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text_);
 }
 
 void SlotLabel::mousePressEvent(QMouseEvent* e)

@@ -54,14 +54,14 @@ QString dataFilePath(const QString& programFolder)
 
 LoadResult LoadItemFile(ItemStore& store, const QString& programFolder)
 {
-    if (!cp932::available())
-        return unreadable(QStringLiteral("文字コード CP932 の変換がこのシステムにありません。"));
     const QString path = dataFilePath(programFolder);
     const FileRead file = readWholeFile(path);
     if (!file.error.isEmpty())
         return unreadable(file.error);
     if (!file.exists || file.bytes.isEmpty())
         return {}; // the first run: an empty table
+    if (!cp932::available())
+        return unreadable(QStringLiteral("文字コード CP932 の変換がこのシステムにありません。"));
 
     LoadResult result;
     result.skippedLines = parseItemFile(file.bytes, store).skippedLines;

@@ -58,6 +58,8 @@ TEST_F(Startup, TheCloseButtonWritesTheFileAsQuitDoes)
     const QString window = mainWindow();
     ASSERT_FALSE(window.isEmpty());
     QFile::remove(dataFile());
+    // As a person would: the window is up a moment before its close box is clicked.
+    QThread::msleep(500);
     ASSERT_TRUE(requestWindowClose(server_->display(), window));
     EXPECT_EQ(waitForExit(mosaro), 0);
     EXPECT_EQ(readDataFile(), original);

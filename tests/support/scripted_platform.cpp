@@ -10,11 +10,11 @@ QImage solidImage(QColor color, int size)
 }
 
 template <typename T>
-static T takeFront(std::deque<T>& queue, T otherwise)
+static T takeFront(std::deque<T>& queue, const T& otherwise)
 {
     if (queue.empty())
         return otherwise;
-    T value = std::move(queue.front());
+    const T value = queue.front();
     queue.pop_front();
     return value;
 }
