@@ -20,13 +20,13 @@ QMessageBox::Icon iconForStyle(int style)
     }
 }
 
-struct ButtonSpec {
+struct ButtonChoice {
     const char* text;
     int answer;
 };
 
 // The buttons of each style, first one the default; the last one answers Escape.
-std::vector<ButtonSpec> buttonsForStyle(int style)
+std::vector<ButtonChoice> buttonsForStyle(int style)
 {
     switch (style & 0x7) {
     case MsgStyle::OkCancel: return {{"OK", MsgAnswer::Ok}, {"キャンセル", MsgAnswer::Cancel}};
@@ -43,9 +43,9 @@ int DesktopPlatform::messageBox(const QString& text, int style, const QString& t
 {
     QMessageBox box(iconForStyle(style), title, text);
     std::vector<std::pair<QAbstractButton*, int>> answers;
-    for (const ButtonSpec& spec : buttonsForStyle(style)) {
-        QPushButton* button = box.addButton(QString::fromUtf8(spec.text), QMessageBox::AcceptRole);
-        answers.emplace_back(button, spec.answer);
+    for (const ButtonChoice& choice : buttonsForStyle(style)) {
+        QPushButton* button = box.addButton(QString::fromUtf8(choice.text), QMessageBox::AcceptRole);
+        answers.emplace_back(button, choice.answer);
     }
     box.setDefaultButton(static_cast<QPushButton*>(answers.front().first));
     box.setEscapeButton(answers.back().first);
