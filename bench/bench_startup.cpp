@@ -116,11 +116,12 @@ QString programCopy(QTemporaryDir& dir, const QByteArray& dataFile)
     return program;
 }
 
-QByteArray fullTableFile()
+// pageCnt + 1 pages of 20 used slots with Japanese texts.
+QByteArray dataFile(int16_t pageCnt)
 {
     ItemStore store;
-    store.PageCnt = MaxPage;
-    for (int page = 0; page <= MaxPage; ++page)
+    store.PageCnt = pageCnt;
+    for (int page = 0; page <= pageCnt; ++page)
         for (int slot = 0; slot < SlotCount; ++slot) {
             ItemRec& r = store.ItemTbl(page, slot);
             r.Used = true;
@@ -145,16 +146,23 @@ void BM_MosaroFirstRun(benchmark::State& state)
     measureStart(state, programCopy(dir, QByteArray()), 0x404040);
 }
 
+void BM_MosaroTenPages(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    measureStart(state, programCopy(dir, dataFile(9)), 0xE0E0E0);
+}
+
 void BM_MosaroFullDataFile(benchmark::State& state)
 {
     QTemporaryDir dir;
-    measureStart(state, programCopy(dir, fullTableFile()), 0xE0E0E0);
+    measureStart(state, programCopy(dir, dataFile(MaxPage)), 0xE0E0E0);
 }
 
 }  // namespace
 
 BENCHMARK(BM_BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_MosaroFirstRun)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_MosaroTenPages)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_MosaroFullDataFile)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv)
