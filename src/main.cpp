@@ -7,6 +7,7 @@
 #include "store/item_store.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QPixmap>
@@ -14,13 +15,22 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <thread>
+
 int main(int argc, char* argv[])
 {
     // Before the application object, so the theme lookup sees it.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     QApplication app(argc, argv);
-    useXdgIconThemes();
     installFontSubstitutes();
+    // The font system takes a while to start; let it do so while the window is being built
+    // and the data file read. The first text drawn waits for it if it is not ready yet.
+    std::thread fontWarmUp([] { QFontDatabase::families(); });
+    struct JoinAtExit {
+        std::thread& thread;
+        ~JoinAtExit() { thread.join(); }
+    } joinFontWarmUp{fontWarmUp};
+    useXdgIconThemes();
     // The interface is Japanese whatever the locale, Qt's own dialogs included.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
