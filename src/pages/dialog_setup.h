@@ -9,6 +9,9 @@
 class QLabel;
 class QPushButton;
 
+// The red of the dialogs' warnings (0x00BBGGRR).
+constexpr int32_t WarningRed = 0x0000FF;
+
 struct LabelLook {
     double pointSize;
     std::optional<int32_t> colorBgr; // the text colour; none keeps the default

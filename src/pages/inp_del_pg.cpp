@@ -2,8 +2,8 @@
 
 #include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
-#include "platform/dialog_window.h"
 #include "pages/page_moves.h"
+#include "platform/dialog_window.h"
 #include "platform/key_text_box.h"
 #include "platform/twips.h"
 
@@ -13,7 +13,6 @@
 #include <QScrollBar>
 
 namespace {
-constexpr int32_t Red = 0x0000FF;
 constexpr int MaxDigits = 4;
 } // namespace
 
@@ -23,7 +22,7 @@ InpDelPg::InpDelPg(Mosaro& main) : main_(main)
     setUpDialogWindow(*this, QStringLiteral("ページ削除"), 4095, 1695);
 
     Label1 = addLabel(*this, "Label1", QStringLiteral("10ページ以下は、領域を削除しません。"),
-                      {11.25, Red}, 120, 120, 3855, 255);
+                      {11.25, WarningRed}, 120, 120, 3855, 255);
     createTexPag(0, 120);
     Label2 = addLabel(*this, "Label2", QStringLiteral("から"), {12, {}}, 960, 720, 495, 255);
     createTexPag(1, 1560);

@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int32_t Red = 0x0000FF;
 constexpr int32_t Blue = 0xFF0000;
 } // namespace
 
@@ -36,8 +35,8 @@ InpPage::InpPage(Mosaro& main) : main_(main)
     ComNot = addButton(*this, "ComNot", QStringLiteral("キャンセル"), 3480, 1320, 975, 375);
     connect(ComOk, &QPushButton::clicked, this, &InpPage::ComOk_Click);
     connect(ComNot, &QPushButton::clicked, this, &InpPage::ComNot_Click);
-    Label2 = addLabel(*this, "Label2", QStringLiteral("ここでは少なくできません。"), {11.25, Red},
-                      240, 480, 2775, 255);
+    Label2 = addLabel(*this, "Label2", QStringLiteral("ここでは少なくできません。"),
+                      {11.25, WarningRed}, 240, 480, 2775, 255);
     labPage = addLabel(*this, "labPage", QString(), {12, Blue}, 960, 1320, 735, 255);
     setTabOrder(HScroll1, ComOk);
     setTabOrder(ComOk, ComNot);
