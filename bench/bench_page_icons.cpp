@@ -4,9 +4,9 @@
 #include "fixtures/pe_fixture.h"
 #include "fixtures/xdg_fixture.h"
 #include "launcher/mosaro.h"
-#include "platform/desktop_platform.h"
-#include "platform/icon_themes.h"
-#include "platform/pic_box.h"
+#include "platform/desktop/desktop_platform.h"
+#include "platform/desktop/icon_themes.h"
+#include "platform/widgets/pic_box.h"
 #include "store/item_store.h"
 
 #include <benchmark/benchmark.h>

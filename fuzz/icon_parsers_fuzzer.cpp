@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the PE, ICO and DIB readers the way icon extraction uses them.
-#include "platform/dib_icon.h"
-#include "platform/icon_container.h"
+#include "platform/iconfile/dib_icon.h"
+#include "platform/iconfile/icon_container.h"
 
 #include <cstddef>
 #include <cstdint>

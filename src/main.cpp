@@ -1,9 +1,9 @@
 #include "launcher/mosaro.h"
-#include "platform/builtin_icons.h"
-#include "platform/desktop_platform.h"
-#include "platform/fonts.h"
-#include "platform/icon_themes.h"
-#include "platform/quit_signals.h"
+#include "platform/widgets/builtin_icons.h"
+#include "platform/desktop/desktop_platform.h"
+#include "platform/widgets/fonts.h"
+#include "platform/desktop/icon_themes.h"
+#include "platform/desktop/quit_signals.h"
 #include "store/item_store.h"
 
 #include <QApplication>

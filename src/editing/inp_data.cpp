@@ -3,10 +3,10 @@
 #include "launcher/draw_item_icon.h"
 #include "launcher/item_kind.h"
 #include "launcher/mosaro.h"
-#include "platform/bgr_color.h"
-#include "platform/dialog_window.h"
-#include "platform/pic_box.h"
-#include "platform/twips.h"
+#include "platform/widgets/bgr_color.h"
+#include "platform/widgets/dialog_window.h"
+#include "platform/widgets/pic_box.h"
+#include "platform/widgets/twips.h"
 #include "store/storable_text.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "editing/inp_data.h"
 #include "launcher/mosaro.h"
-#include "platform/dialog_window.h"
+#include "platform/widgets/dialog_window.h"
 
 // The slot menu's commands. Every item move stays within the page on screen.
 

@@ -1,6 +1,6 @@
 #include "launcher/draw_item_icon.h"
 
-#include "platform/pic_box.h"
+#include "platform/widgets/pic_box.h"
 #include "platform/platform.h"
 
 #include <cmath>

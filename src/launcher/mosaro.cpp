@@ -1,8 +1,8 @@
 #include "launcher/mosaro.h"
 
-#include "platform/pic_box.h"
-#include "platform/slot_label.h"
-#include "platform/twips.h"
+#include "platform/widgets/pic_box.h"
+#include "platform/widgets/slot_label.h"
+#include "platform/widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>

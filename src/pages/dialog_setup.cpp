@@ -1,7 +1,7 @@
 #include "pages/dialog_setup.h"
 
-#include "platform/bgr_color.h"
-#include "platform/twips.h"
+#include "platform/widgets/bgr_color.h"
+#include "platform/widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

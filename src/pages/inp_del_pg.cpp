@@ -3,9 +3,9 @@
 #include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
 #include "pages/page_moves.h"
-#include "platform/dialog_window.h"
-#include "platform/key_text_box.h"
-#include "platform/twips.h"
+#include "platform/widgets/dialog_window.h"
+#include "platform/widgets/key_text_box.h"
+#include "platform/widgets/twips.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -2,9 +2,9 @@
 
 #include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
-#include "platform/dialog_window.h"
-#include "platform/h_scroll_bar.h"
-#include "platform/twips.h"
+#include "platform/widgets/dialog_window.h"
+#include "platform/widgets/h_scroll_bar.h"
+#include "platform/widgets/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

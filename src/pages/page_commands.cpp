@@ -1,6 +1,6 @@
 #include "launcher/mosaro.h"
 
-#include "platform/dialog_window.h"
+#include "platform/widgets/dialog_window.h"
 #include "pages/inp_del_pg.h"
 #include "pages/inp_page.h"
 #include "pages/page_menu.h"

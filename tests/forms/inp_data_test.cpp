@@ -1,7 +1,7 @@
 #include "support/form_fixture.h"
 
 #include "editing/inp_data.h"
-#include "platform/bgr_color.h"
+#include "platform/widgets/bgr_color.h"
 
 #include <QApplication>
 #include <QClipboard>

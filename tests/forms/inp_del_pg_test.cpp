@@ -2,7 +2,7 @@
 
 #include "pages/inp_del_pg.h"
 #include "pages/inp_page.h"
-#include "platform/key_text_box.h"
+#include "platform/widgets/key_text_box.h"
 
 #include <QLabel>
 #include <QPushButton>

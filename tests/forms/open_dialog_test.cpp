@@ -1,4 +1,4 @@
-#include "platform/file_dialogs.h"
+#include "platform/desktop/file_dialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "support/form_fixture.h"
 
-#include "platform/bgr_color.h"
+#include "platform/widgets/bgr_color.h"
 
 namespace {
 

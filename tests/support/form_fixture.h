@@ -1,8 +1,8 @@
 #pragma once
 
 #include "launcher/mosaro.h"
-#include "platform/pic_box.h"
-#include "platform/slot_label.h"
+#include "platform/widgets/pic_box.h"
+#include "platform/widgets/slot_label.h"
 #include "store/item_store.h"
 #include "support/scripted_platform.h"
 

@@ -1,4 +1,4 @@
-#include "platform/association.h"
+#include "platform/desktop/association.h"
 
 #include "support/temp_files.h"
 

@@ -1,4 +1,4 @@
-#include "platform/command_split.h"
+#include "platform/desktop/command_split.h"
 
 #include "support/temp_files.h"
 

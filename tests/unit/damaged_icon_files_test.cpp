@@ -2,10 +2,10 @@
 #include "fixtures/icon_art.h"
 #include "fixtures/pe_fixture.h"
 #include "fixtures/xdg_fixture.h"
-#include "platform/desktop_icons.h"
-#include "platform/dib_icon.h"
-#include "platform/icon_container.h"
-#include "platform/icon_source.h"
+#include "platform/desktop/desktop_icons.h"
+#include "platform/iconfile/dib_icon.h"
+#include "platform/iconfile/icon_container.h"
+#include "platform/desktop/icon_source.h"
 
 #include <gtest/gtest.h>
 

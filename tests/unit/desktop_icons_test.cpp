@@ -1,7 +1,7 @@
 #include "fixtures/xdg_fixture.h"
-#include "platform/desktop_icons.h"
-#include "platform/icon_source.h"
-#include "platform/icon_themes.h"
+#include "platform/desktop/desktop_icons.h"
+#include "platform/desktop/icon_source.h"
+#include "platform/desktop/icon_themes.h"
 
 #include <gtest/gtest.h>
 

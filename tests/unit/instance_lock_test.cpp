@@ -1,4 +1,4 @@
-#include "platform/instance_lock.h"
+#include "platform/desktop/instance_lock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/key_code.h"
+#include "platform/widgets/key_code.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "fixtures/icon_art.h"
 #include "fixtures/pe_fixture.h"
 #include "fixtures/xdg_fixture.h"
-#include "platform/desktop_icons.h"
-#include "platform/icon_container.h"
-#include "platform/icon_source.h"
-#include "platform/mapped_file.h"
-#include "platform/pe_resources.h"
+#include "platform/desktop/desktop_icons.h"
+#include "platform/iconfile/icon_container.h"
+#include "platform/desktop/icon_source.h"
+#include "platform/desktop/mapped_file.h"
+#include "platform/iconfile/pe_resources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/desktop_platform.h"
+#include "platform/desktop/desktop_platform.h"
 
 #include "support/temp_files.h"
 

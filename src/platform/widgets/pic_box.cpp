@@ -1,0 +1,116 @@
+#include "platform/widgets/pic_box.h"
+
+#include "platform/widgets/bgr_color.h"
+
+#include <QDragEnterEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+PicBox::PicBox(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PicBox::setBackColor(int32_t bgr)
+{
+    backColor_ = bgr;
+    Cls();
+}
+
+void PicBox::Cls()
+{
+    resetImage();
+    update();
+}
+
+void PicBox::resetImage()
+{
+    const qreal dpr = devicePixelRatioF();
+    image_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(dpr);
+    image_.fill(fromBgr(backColor_));
+}
+
+void PicBox::drawPersistent(const QImage& picture, int logicalSize)
+{
+    if (image_.isNull() || !qFuzzyCompare(image_.devicePixelRatio(), devicePixelRatioF()))
+        resetImage();
+    QPainter p(&image_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRect(0, 0, logicalSize, logicalSize), picture);
+    p.end();
+    repaint();
+}
+
+void PicBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (image_.isNull())
+        p.fillRect(rect(), fromBgr(backColor_));
+    else
+        p.drawImage(QPoint(0, 0), image_);
+}
+
+void PicBox::resizeEvent(QResizeEvent*)
+{
+    // The first show delivers a resize too; what was drawn before it must stay.
+    const QImage kept = image_;
+    resetImage();
+    if (kept.isNull())
+        return;
+    QPainter p(&image_);
+    p.drawImage(QPoint(0, 0), kept);
+}
+
+int16_t mouseButtonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+int16_t shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    int16_t mask = 0;
+    if (modifiers & Qt::ShiftModifier)
+        mask |= 1;
+    if (modifiers & Qt::ControlModifier)
+        mask |= 2;
+    if (modifiers & Qt::AltModifier)
+        mask |= 4;
+    return mask;
+}
+
+void PicBox::mousePressEvent(QMouseEvent* e)
+{
+    if (onMouseDown)
+        onMouseDown(mouseButtonCode(e->button()), shiftMask(e->modifiers()),
+                    float(e->position().x()), float(e->position().y()));
+}
+
+void PicBox::dragEnterEvent(QDragEnterEvent* e)
+{
+    dragMoveEvent(e);
+}
+
+void PicBox::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (onDragOver && onDragOver(e->mimeData()) == 1) {
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void PicBox::dropEvent(QDropEvent* e)
+{
+    if (onDrop) {
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+        onDrop(e->mimeData());
+    }
+}
