@@ -118,7 +118,7 @@ void BM_SaveFloor_EncodeAndWrite(benchmark::State& state)
     const QString path = f.dir.filePath("floor.dat");
     for (auto _ : state) {
         QByteArray bytes;
-        cp932::encode(f.text, bytes);
+        cp932::encodeExactly(f.text, bytes);
         benchmark::DoNotOptimize(replaceFileDurably(path, bytes));
     }
     state.SetBytesProcessed(state.iterations() * f.bytes.size());

@@ -1,12 +1,15 @@
 #include "editing/inp_data.h"
 
-#include "launcher/draw_item_icon.h"
-#include "launcher/item_kind.h"
-#include "launcher/mosaro.h"
+#include "editing/draw_item_icon.h"
+#include "platform/platform.h"
 #include "platform/widgets/bgr_color.h"
 #include "platform/widgets/dialog_window.h"
+#include "platform/widgets/fonts.h"
+#include "platform/widgets/key_code.h"
 #include "platform/widgets/pic_box.h"
 #include "platform/widgets/twips.h"
+#include "store/item_kind.h"
+#include "store/item_store.h"
 #include "store/storable_text.h"
 
 #include <QCloseEvent>
@@ -24,8 +27,6 @@ namespace {
 constexpr int TextBoxCount = 5;
 constexpr int IconField = 2;
 constexpr int ParamField = 3;
-constexpr int16_t EnterKey = 13;
-constexpr int16_t RightButton = 2;
 constexpr int32_t LastIconNo = 999;
 
 const QString Caption = QStringLiteral("データ入力");
@@ -61,14 +62,12 @@ void keepSingleLine(QLineEdit* box)
 
 } // namespace
 
-InpData::InpData(Mosaro& owner, int16_t page, int16_t slot)
-    : owner_(owner), page_(page), slot_(slot)
+InpData::InpData(ItemStore& store, Platform& platform, int16_t page, int16_t slot)
+    : store_(store), platform_(platform), page_(page), slot_(slot)
 {
     setObjectName("InpData");
     setUpDialogWindow(*this, Caption, 4680, 3345);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPointSizeF(9);
-    setFont(dialogFont);
+    setFont(formFont(9));
     createControls();
     chainFocusOrder();
 }
@@ -151,7 +150,7 @@ void InpData::chainFocusOrder()
 
 ItemRec& InpData::record()
 {
-    return owner_.store().ItemTbl(page_, slot_);
+    return store_.ItemTbl(page_, slot_);
 }
 
 void InpData::setSwatch(int32_t bgr)
@@ -163,7 +162,7 @@ void InpData::setSwatch(int32_t bgr)
 
 void InpData::redrawPreview()
 {
-    DrawItemIcon(*Picture1, EditIconNo, Text1[IconField]->text(), owner_.platform());
+    DrawItemIcon(*Picture1, EditIconNo, Text1[IconField]->text(), platform_);
 }
 
 void InpData::clearPreview()
@@ -201,7 +200,7 @@ bool InpData::allFieldsStorable()
         if (canStoreText(Text1[size_t(i)]->text()))
             continue;
         Text1[size_t(i)]->setFocus();
-        owner_.platform().messageBox(
+        platform_.messageBox(
             QStringLiteral("「%1」に保存できない文字（\" や改行など）が含まれています。\n"
                            "その文字を取り除いてから、もう一度「%2」を押してください。"
                            "何も保存していません。")
@@ -227,7 +226,7 @@ void InpData::ComOk_Click()
     r.IconNo = EditIconNo;
     r.ItemColor = EditColor;
     r.Used = true;
-    owner_.DrowData();
+    emit itemApplied();
     close();
 }
 
@@ -251,7 +250,7 @@ void InpData::ComDel_Click()
 void InpData::ComColor_Click()
 {
     QPointer<InpData> alive(this);
-    const std::optional<int32_t> chosen = owner_.platform().chooseColor();
+    const std::optional<int32_t> chosen = platform_.chooseColor();
     if (!alive || !chosen)
         return;
     // Black cannot be chosen: it stands for the default colour.
@@ -262,7 +261,7 @@ void InpData::ComColor_Click()
 void InpData::ComIcon_Click()
 {
     QPointer<InpData> alive(this);
-    const std::optional<FileChoice> chosen = owner_.platform().openFile(
+    const std::optional<FileChoice> chosen = platform_.openFile(
         QStringLiteral("*.exe(実行ﾌｧｲﾙ)|*.exe|*.ico(ｱｲｺﾝ)|*.ico|*.*(全て)|*.*"));
     if (!alive || !chosen)
         return;
@@ -275,8 +274,7 @@ void InpData::ComIcon_Click()
 void InpData::ComShow_Click()
 {
     QPointer<InpData> alive(this);
-    Platform& platform = owner_.platform();
-    const std::optional<FileChoice> chosen = platform.openFile(
+    const std::optional<FileChoice> chosen = platform_.openFile(
         QStringLiteral("*.exe(実行ﾌｧｲﾙ);*.scr(ｽｸﾘｰﾝｾｰﾊﾞｰ)|*.exe;*.scr|*.*(全て)|*.*"));
     if (!alive || !chosen)
         return;
@@ -296,7 +294,7 @@ void InpData::ComShow_Click()
         r.AssocExe.clear();
     } else {
         r.IsDoc = true;
-        r.AssocExe = platform.findExecutable(path, platform.programFolder());
+        r.AssocExe = platform_.findExecutable(path, platform_.programFolder());
         // A document shows the icon of the program that opens it.
         Text1[IconField]->setText(r.AssocExe);
     }
@@ -305,7 +303,7 @@ void InpData::ComShow_Click()
 
 void InpData::Picture1_MouseDown(int16_t Button, int16_t, float, float)
 {
-    const int64_t next = int64_t(EditIconNo) + (Button == RightButton ? 1 : -1);
+    const int64_t next = int64_t(EditIconNo) + (Button == MouseButton::Right ? 1 : -1);
     EditIconNo = next < 0 || next > LastIconNo ? 0 : int32_t(next);
     clearPreview();
     redrawPreview();
@@ -313,7 +311,7 @@ void InpData::Picture1_MouseDown(int16_t Button, int16_t, float, float)
 
 void InpData::Text1_KeyPress(int16_t Index, int16_t& KeyAscii)
 {
-    if (KeyAscii != EnterKey)
+    if (KeyAscii != Key::Enter)
         return;
     KeyAscii = 0;
     if (Index == IconField)
@@ -339,7 +337,7 @@ bool InpData::eventFilter(QObject* watched, QEvent* event)
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (!enter && key->text().isEmpty())
             return false; // not a character key
-        int16_t code = enter ? EnterKey : int16_t(key->text().at(0).unicode());
+        int16_t code = enter ? Key::Enter : int16_t(key->text().at(0).unicode());
         Text1_KeyPress(index, code);
         return code == 0;
     }
@@ -357,7 +355,6 @@ void InpData::keyPressEvent(QKeyEvent* event)
 void InpData::closeEvent(QCloseEvent* event)
 {
     // Closing drops the dialog's edits; the next opening loads afresh.
-    if (owner_.inpData == this)
-        owner_.inpData = nullptr;
+    emit closed();
     event->accept();
 }

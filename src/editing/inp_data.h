@@ -5,8 +5,9 @@
 #include <array>
 #include <cstdint>
 
-class Mosaro;
+class ItemStore;
 class PicBox;
+class Platform;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,7 +19,7 @@ class InpData : public QWidget {
     Q_OBJECT
 public:
     // Remembers the slot; every action addresses it even if the user moves elsewhere meanwhile.
-    InpData(Mosaro& owner, int16_t page, int16_t slot);
+    InpData(ItemStore& store, Platform& platform, int16_t page, int16_t slot);
     ~InpData() override;
 
     void Form_Load();
@@ -35,6 +36,12 @@ public:
     int32_t EditIconNo = 0;
     int32_t EditColor = 0;
 
+signals:
+    // Apply stored the edits in the item.
+    void itemApplied();
+    // The user closed the dialog; it goes when control returns to the event loop.
+    void closed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,7 +56,8 @@ private:
     void clearPreview();
     bool allFieldsStorable();
 
-    Mosaro& owner_;
+    ItemStore& store_;
+    Platform& platform_;
     const int16_t page_;
     const int16_t slot_;
     std::array<QLabel*, 5> Label1{};

@@ -86,7 +86,12 @@ void Mosaro::mnuPopProp_Click()
 {
     // One dialog at a time: a second opening only brings it to the front, edits intact.
     showOnce(inpData, [this] {
-        auto* dialog = new InpData(*this, store_.CurPage, store_.CurSlot);
+        auto* dialog = new InpData(store_, platform_, store_.CurPage, store_.CurSlot);
+        connect(dialog, &InpData::itemApplied, this, &Mosaro::DrowData);
+        connect(dialog, &InpData::closed, this, [this, dialog] {
+            if (inpData == dialog)
+                inpData = nullptr;
+        });
         dialog->Form_Load();
         return dialog;
     });

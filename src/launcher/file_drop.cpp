@@ -1,5 +1,6 @@
-#include "launcher/item_kind.h"
+#include "store/item_kind.h"
 #include "launcher/mosaro.h"
+#include "platform/widgets/app_title.h"
 #include "store/storable_text.h"
 
 #include <QFileInfo>
@@ -44,7 +45,7 @@ void Mosaro::Pic_OLEDragDrop(int16_t Index, const QMimeData* Data)
         platform_.messageBox(QStringLiteral("ファイル名「%1」はデータファイルに保存できない文字を"
                                             "含むため、アイテムにできません。")
                                  .arg(F),
-                             MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("Mosaro"));
+                             MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
         return;
     }
 

@@ -1,12 +1,7 @@
 #include "launcher/item_launch.h"
 
 #include "launcher/command_line.h"
-
-namespace {
-
-const QString MessageTitle = QStringLiteral("Mosaro");
-
-}  // namespace
+#include "platform/widgets/app_title.h"
 
 void launchItem(const ItemRec& r, int16_t shift, Platform& platform)
 {
@@ -15,7 +10,7 @@ void launchItem(const ItemRec& r, int16_t shift, Platform& platform)
         platform.messageBox(
             QStringLiteral("作業フォルダ「%1」に移動できないため、アイテムを起動できません。")
                 .arg(r.InitDir),
-            MsgStyle::OkOnly + MsgStyle::Exclamation, MessageTitle);
+            MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
         return;
     }
     const QString commandLine = buildCommandLine(r, shift);
@@ -23,6 +18,6 @@ void launchItem(const ItemRec& r, int16_t shift, Platform& platform)
     if (!result.started) {
         platform.messageBox(QStringLiteral("次のコマンドラインを起動できませんでした。\n\n%1\n\n%2")
                                 .arg(commandLine, result.error),
-                            MsgStyle::OkOnly + MsgStyle::Exclamation, MessageTitle);
+                            MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
     }
 }

@@ -1,5 +1,7 @@
 #include "launcher/mosaro.h"
 
+#include "platform/widgets/fonts.h"
+#include "platform/widgets/key_code.h"
 #include "platform/widgets/pic_box.h"
 #include "platform/widgets/slot_label.h"
 #include "platform/widgets/twips.h"
@@ -39,8 +41,7 @@ Mosaro::~Mosaro()
 
 void Mosaro::createSlots()
 {
-    QFont titleFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    titleFont.setPointSizeF(8.25);
+    const QFont titleFont = formFont(8.25);
     for (int i = 0; i < SlotCount; ++i) {
         const int16_t index = int16_t(i);
         auto* pic = new PicBox(this);

@@ -14,19 +14,15 @@ class SlotLabel;
 class QMimeData;
 class QScrollBar;
 
-// The main window: one page of 20 slots beside the page scroll bar. Its handlers are spread
-// over the folders of their subsystems: start-up, display, clicks and drops here; the slot
-// commands in editing/; the page commands in pages/.
+// The main window: one page of 20 slots beside the page scroll bar. Every member is compiled
+// into the launcher target; docs/architecture.md maps each handler to its file.
 class Mosaro : public QWidget {
     Q_OBJECT
 public:
     Mosaro(ItemStore& store, Platform& platform);
     ~Mosaro() override;
 
-    ItemStore& store() { return store_; }
-    Platform& platform() { return platform_; }
-
-    // Start-up and shutdown (launcher/startup.cpp)
+    // Start-up and shutdown
     enum class LoadOutcome { Run, AnotherInstance, CannotRead };
     // Anything but Run means the program ends at once, without writing the data file.
     LoadOutcome Form_Load();
@@ -35,22 +31,20 @@ public:
     void Form_Unload();
     void mnuFrmQit_Click();
 
-    // Page display (launcher/page_display.cpp)
+    // Page display
     void DrowData();
     void VScroll1_Change();
-    // Writes only the title, for commands that change PageCnt without a redraw.
-    void showTitle();
     QScrollBar* VScroll1 = nullptr;
 
-    // Slot clicks and launching (launcher/slot_clicks.cpp)
+    // Slot clicks and launching
     void Pic_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
     void Lab_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float X, float Y);
 
-    // File drop (launcher/file_drop.cpp)
+    // File drop
     void Pic_OLEDragOver(int16_t Index, const QMimeData* Data, int32_t& Effect);
     void Pic_OLEDragDrop(int16_t Index, const QMimeData* Data);
 
-    // Slot commands (editing/slot_commands.cpp, editing/inp_data.cpp)
+    // Slot commands, in editing/
     void mnuPopCut_Click();
     void mnuPopCopy_Click();
     void mnuPopPest_Click();
@@ -60,9 +54,10 @@ public:
     void mnuPopDel_Click();
     void mnuPopProp_Click();
 
-    // Page commands (pages/page_commands.cpp, pages/inp_page.cpp, pages/inp_del_pg.cpp)
+    // Page commands, in pages/
     void Form_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void openPageMenu();
+    void mnuFrmSave_Click();
     void mnuFrmIns_Click();
     void mnuFrmJamp_Click();
     void mnuFrmMake_Click();
@@ -81,6 +76,8 @@ private:
     void createSlots();
     void createScrollBar();
     void closeDialogs();
+    // Writes only the title, for commands that change PageCnt without a redraw.
+    void showTitle();
 
     ItemStore& store_;
     Platform& platform_;

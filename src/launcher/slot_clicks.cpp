@@ -1,17 +1,11 @@
 #include "launcher/item_launch.h"
 #include "launcher/mosaro.h"
 #include "launcher/slot_menu.h"
-
-namespace {
-
-constexpr int16_t LeftButton = 1;
-constexpr int16_t RightButton = 2;
-
-}  // namespace
+#include "platform/widgets/key_code.h"
 
 void Mosaro::Pic_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float, float)
 {
-    if (Button == RightButton) {
+    if (Button == MouseButton::Right) {
         // With a modifier the page menu opens instead, and the slot stays unselected.
         if (Shift != 0) {
             openPageMenu();
@@ -21,7 +15,7 @@ void Mosaro::Pic_MouseDown(int16_t Index, int16_t Button, int16_t Shift, float, 
         const bool used = store_.ItemTbl(store_.CurPage, Index).Used;
         const QString chosen = platform_.popupMenu(slotMenuEntries(used, store_.ClipRec.Used));
         runSlotMenuCommand(*this, chosen);
-    } else if (Button == LeftButton) {
+    } else if (Button == MouseButton::Left) {
         const ItemRec& r = store_.ItemTbl(store_.CurPage, Index);
         if (r.Used)
             launchItem(r, Shift, platform_);

@@ -1,20 +1,20 @@
 #include "launcher/slot_menu.h"
 
 #include "launcher/mosaro.h"
+#include "platform/menu_table.h"
 
 namespace {
 
 enum class Enabled { Always, UsedSlot, EmptySlot, ClipHoldsItem };
 
-struct SlotMenuItem {
-    const char* name;  // none for a separator
+struct SlotMenuRow {
+    const char* name;
     const char* caption;
-    void (Mosaro::*command)();
+    void (Mosaro::*handler)();
     Enabled enabled;
 };
 
-// Top to bottom as the menu shows them.
-const SlotMenuItem slotMenu[] = {
+const SlotMenuRow slotMenu[] = {
     {"mnuPopCut", "切り取り", &Mosaro::mnuPopCut_Click, Enabled::UsedSlot},
     {"mnuPopCopy", "コピー", &Mosaro::mnuPopCopy_Click, Enabled::UsedSlot},
     {"mnuPopPest", "貼り付け", &Mosaro::mnuPopPest_Click, Enabled::ClipHoldsItem},
@@ -43,23 +43,12 @@ bool isEnabled(Enabled rule, bool slotUsed, bool clipUsed)
 
 std::vector<MenuEntry> slotMenuEntries(bool slotUsed, bool clipUsed)
 {
-    std::vector<MenuEntry> entries;
-    for (const SlotMenuItem& item : slotMenu) {
-        entries.push_back({item.name ? QString::fromLatin1(item.name) : QString(),
-                           QString::fromUtf8(item.caption),
-                           isEnabled(item.enabled, slotUsed, clipUsed)});
-    }
-    return entries;
+    return menuEntries(slotMenu, [slotUsed, clipUsed](const SlotMenuRow& row) {
+        return isEnabled(row.enabled, slotUsed, clipUsed);
+    });
 }
 
 void runSlotMenuCommand(Mosaro& window, const QString& name)
 {
-    if (name.isEmpty())
-        return;
-    for (const SlotMenuItem& item : slotMenu) {
-        if (item.name && name == QLatin1String(item.name)) {
-            (window.*item.command)();
-            return;
-        }
-    }
+    runMenuChoice(slotMenu, window, name);
 }

@@ -1,14 +1,11 @@
 #include "launcher/mosaro.h"
 
+#include "platform/widgets/app_title.h"
 #include "store/item_file.h"
-#include "store/save_command.h"
+#include "pages/save_command.h"
 
 #include <QDir>
 #include <QScrollBar>
-
-namespace {
-const QString AppTitle = QStringLiteral("Mosaro");
-}
 
 Mosaro::LoadOutcome Mosaro::Form_Load()
 {

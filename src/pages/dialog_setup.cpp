@@ -1,6 +1,7 @@
 #include "pages/dialog_setup.h"
 
 #include "platform/widgets/bgr_color.h"
+#include "platform/widgets/fonts.h"
 #include "platform/widgets/twips.h"
 
 #include <QLabel>
@@ -13,9 +14,7 @@ QLabel* addLabel(QWidget& dialog, const char* name, const QString& text, const L
     label->setObjectName(QLatin1String(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(twipsRect(left, top, width, height));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSizeF(look.pointSize);
-    label->setFont(font);
+    label->setFont(formFont(look.pointSize));
     if (look.colorBgr) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, fromBgr(*look.colorBgr));

@@ -1,22 +1,24 @@
 #include "pages/inp_del_pg.h"
 
-#include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
 #include "pages/page_moves.h"
+#include "platform/platform.h"
 #include "platform/widgets/dialog_window.h"
+#include "platform/widgets/key_code.h"
 #include "platform/widgets/key_text_box.h"
 #include "platform/widgets/twips.h"
+#include "store/item_store.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace {
 constexpr int MaxDigits = 4;
 } // namespace
 
-InpDelPg::InpDelPg(Mosaro& main) : main_(main)
+InpDelPg::InpDelPg(ItemStore& store, Platform& platform)
+    : store_(store), platform_(platform)
 {
     setObjectName("InpDelPg");
     setUpDialogWindow(*this, QStringLiteral("ページ削除"), 4095, 1695);
@@ -54,7 +56,7 @@ void InpDelPg::createTexPag(int16_t index, int left)
 
 void InpDelPg::TexPag_KeyUp(int16_t Index, int16_t KeyCode, int16_t)
 {
-    if (KeyCode < 48 || KeyCode > 57)
+    if (KeyCode < Key::Digit0 || KeyCode > Key::Digit9)
         return;
     KeyTextBox* box = TexPag[size_t(Index)];
     box->setText(box->text() + QChar(char16_t(KeyCode)));
@@ -62,7 +64,7 @@ void InpDelPg::TexPag_KeyUp(int16_t Index, int16_t KeyCode, int16_t)
 
 void InpDelPg::TexPag_KeyPress(int16_t Index, int16_t& KeyAscii)
 {
-    if (KeyAscii != 13)
+    if (KeyAscii != Key::Enter)
         return;
     KeyAscii = 0;
     TexPag[size_t(1 - Index)]->setFocus();
@@ -78,7 +80,7 @@ std::optional<int16_t> InpDelPg::pageIn(int16_t index) const
 {
     bool ok = false;
     const int v = TexPag[size_t(index)]->text().toInt(&ok);
-    if (!ok || v < 0 || v > main_.store().PageCnt)
+    if (!ok || v < 0 || v > store_.PageCnt)
         return std::nullopt;
     return int16_t(v);
 }
@@ -103,18 +105,14 @@ void InpDelPg::ComOk_Click()
     // Closing the main window while the question is up takes this dialog with it; the data
     // file is written by then, so nothing may change after it.
     const QPointer<InpDelPg> alive(this);
-    const int answer = main_.platform().messageBox(
+    const int answer = platform_.messageBox(
         QStringLiteral("データが消滅する可能性があります。本当に削除してよろしいですか？"),
         MsgStyle::OkCancel, QStringLiteral("削除確認"));
     if (!alive || answer != MsgAnswer::Ok)
         return;
 
-    ItemStore& store = main_.store();
-    deletePages(store, *first, *last);
-    // Pulls the position down to the last page when it stood above it; the scroll bar's
-    // change handler then shows that page.
-    main_.VScroll1->setMaximum(store.PageCnt);
-    main_.DrowData();
+    deletePages(store_, *first, *last);
+    emit pagesDeleted();
     close();
 }
 

@@ -1,10 +1,10 @@
 #include "pages/inp_page.h"
 
-#include "launcher/mosaro.h"
 #include "pages/dialog_setup.h"
 #include "platform/widgets/dialog_window.h"
 #include "platform/widgets/h_scroll_bar.h"
 #include "platform/widgets/twips.h"
+#include "store/item_store.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -13,7 +13,7 @@ namespace {
 constexpr int32_t Blue = 0xFF0000;
 } // namespace
 
-InpPage::InpPage(Mosaro& main) : main_(main)
+InpPage::InpPage(ItemStore& store) : store_(store)
 {
     setObjectName("InpPage");
     setUpDialogWindow(*this, QStringLiteral("ページ作成"), 4680, 2025);
@@ -41,14 +41,12 @@ InpPage::InpPage(Mosaro& main) : main_(main)
     setTabOrder(HScroll1, ComOk);
     setTabOrder(ComOk, ComNot);
     HScroll1->setFocus();
-
-    Form_Load();
 }
 
 void InpPage::Form_Load()
 {
     // The position follows the minimum up from 0.
-    HScroll1->setMinimum(main_.store().PageCnt);
+    HScroll1->setMinimum(store_.PageCnt);
     labPage->setText(QString::number(HScroll1->value()));
 }
 
@@ -64,10 +62,8 @@ void InpPage::HScroll1_Change()
 
 void InpPage::ComOk_Click()
 {
-    ItemStore& store = main_.store();
-    store.PageCnt = int16_t(HScroll1->value());
-    main_.VScroll1->setMaximum(store.PageCnt);
-    main_.showTitle();
+    store_.PageCnt = int16_t(HScroll1->value());
+    emit pageCountChanged();
     close();
 }
 

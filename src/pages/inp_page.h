@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-class Mosaro;
+class ItemStore;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -12,7 +12,7 @@ class QScrollBar;
 class InpPage : public QWidget {
     Q_OBJECT
 public:
-    explicit InpPage(Mosaro& main);
+    explicit InpPage(ItemStore& store);
 
     void Form_Load();
     void HScroll1_Scroll();
@@ -27,6 +27,10 @@ public:
     QPushButton* ComOk = nullptr;
     QPushButton* ComNot = nullptr;
 
+signals:
+    // Apply set PageCnt; the pages themselves are unchanged.
+    void pageCountChanged();
+
 private:
-    Mosaro& main_;
+    ItemStore& store_;
 };

@@ -1,34 +1,30 @@
 #include "launcher/mosaro.h"
 
-#include "platform/widgets/dialog_window.h"
 #include "pages/inp_del_pg.h"
 #include "pages/inp_page.h"
 #include "pages/page_menu.h"
 #include "pages/page_moves.h"
 #include "pages/page_number.h"
-#include "store/save_command.h"
+#include "pages/save_command.h"
+#include "platform/widgets/dialog_window.h"
+#include "platform/widgets/key_code.h"
+
+#include <QScrollBar>
 
 void Mosaro::Form_MouseDown(int16_t Button, int16_t, float, float)
 {
-    if (Button == 2)
+    if (Button == MouseButton::Right)
         openPageMenu();
 }
 
 void Mosaro::openPageMenu()
 {
-    const QString chosen = platform_.popupMenu(mnuFrm());
-    if (chosen == QLatin1String("mnuFrmSave"))
-        mnuFrmSave_Click(store_, platform_);
-    else if (chosen == QLatin1String("mnuFrmIns"))
-        mnuFrmIns_Click();
-    else if (chosen == QLatin1String("mnuFrmJamp"))
-        mnuFrmJamp_Click();
-    else if (chosen == QLatin1String("mnuFrmMake"))
-        mnuFrmMake_Click();
-    else if (chosen == QLatin1String("mnuFrmDel"))
-        mnuFrmDel_Click();
-    else if (chosen == QLatin1String("mnuFrmQit"))
-        mnuFrmQit_Click();
+    runPageMenuCommand(*this, platform_.popupMenu(mnuFrm()));
+}
+
+void Mosaro::mnuFrmSave_Click()
+{
+    ::mnuFrmSave_Click(store_, platform_);
 }
 
 void Mosaro::mnuFrmIns_Click()
@@ -62,10 +58,27 @@ void Mosaro::mnuFrmJamp_Click()
 
 void Mosaro::mnuFrmMake_Click()
 {
-    showOnce(inpPage, [this] { return new InpPage(*this); });
+    showOnce(inpPage, [this] {
+        auto* dialog = new InpPage(store_);
+        connect(dialog, &InpPage::pageCountChanged, this, [this] {
+            VScroll1->setMaximum(store_.PageCnt);
+            showTitle();
+        });
+        dialog->Form_Load();
+        return dialog;
+    });
 }
 
 void Mosaro::mnuFrmDel_Click()
 {
-    showOnce(inpDelPg, [this] { return new InpDelPg(*this); });
+    showOnce(inpDelPg, [this] {
+        auto* dialog = new InpDelPg(store_, platform_);
+        connect(dialog, &InpDelPg::pagesDeleted, this, [this] {
+            // Pulls the position down to the last page when it stood above it; the scroll
+            // bar's change handler then shows that page.
+            VScroll1->setMaximum(store_.PageCnt);
+            DrowData();
+        });
+        return dialog;
+    });
 }

@@ -1,17 +1,30 @@
 #include "pages/page_menu.h"
 
-const std::vector<MenuEntry>& mnuFrm()
+#include "launcher/mosaro.h"
+#include "platform/menu_table.h"
+
+namespace {
+
+const MenuRow<Mosaro> pageMenu[] = {
+    {"mnuFrmSave", "保存", &Mosaro::mnuFrmSave_Click},
+    {nullptr, "-", nullptr},
+    {"mnuFrmIns", "空ﾍﾟｰｼﾞ挿入", &Mosaro::mnuFrmIns_Click},
+    {"mnuFrmJamp", "ﾍﾟｰｼﾞ表示", &Mosaro::mnuFrmJamp_Click},
+    {nullptr, "-", nullptr},
+    {"mnuFrmMake", "ﾍﾟｰｼﾞ作成", &Mosaro::mnuFrmMake_Click},
+    {"mnuFrmDel", "ﾍﾟｰｼﾞ削除", &Mosaro::mnuFrmDel_Click},
+    {nullptr, "-", nullptr},
+    {"mnuFrmQit", "終了", &Mosaro::mnuFrmQit_Click},
+};
+
+}  // namespace
+
+std::vector<MenuEntry> mnuFrm()
 {
-    static const std::vector<MenuEntry> entries{
-        {QStringLiteral("mnuFrmSave"), QStringLiteral("保存")},
-        {QString(), QStringLiteral("-")},
-        {QStringLiteral("mnuFrmIns"), QStringLiteral("空ﾍﾟｰｼﾞ挿入")},
-        {QStringLiteral("mnuFrmJamp"), QStringLiteral("ﾍﾟｰｼﾞ表示")},
-        {QString(), QStringLiteral("-")},
-        {QStringLiteral("mnuFrmMake"), QStringLiteral("ﾍﾟｰｼﾞ作成")},
-        {QStringLiteral("mnuFrmDel"), QStringLiteral("ﾍﾟｰｼﾞ削除")},
-        {QString(), QStringLiteral("-")},
-        {QStringLiteral("mnuFrmQit"), QStringLiteral("終了")},
-    };
-    return entries;
+    return menuEntries(pageMenu, [](const MenuRow<Mosaro>&) { return true; });
+}
+
+void runPageMenuCommand(Mosaro& window, const QString& name)
+{
+    runMenuChoice(pageMenu, window, name);
 }

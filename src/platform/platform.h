@@ -35,7 +35,6 @@ struct MenuEntry {
 
 struct FileChoice {
     QString fullPath;
-    QString fileTitle;  // name and extension without the folder
 };
 
 struct StartResult {

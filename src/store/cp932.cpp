@@ -69,10 +69,9 @@ struct DecodeTable {
 
 struct EncodeTable {
     // Per UTF-16 unit: one byte (< 0x100), a byte pair, or NoCode. Only codes that read back as
-    // the same unit are here, so the table also answers whether a text round-trips.
+    // the same unit are here (not U+301C, which iconv encodes to 0x8160, U+FF5E), so the table
+    // also answers whether a text round-trips.
     std::vector<uint16_t> code;
-    // The few units iconv encodes to the code of another character, like U+301C to 0x8160.
-    std::vector<std::pair<char16_t, uint16_t>> oneWay;
 
     explicit EncodeTable(const DecodeTable& decoding) : code(0x10000, NoCode)
     {
@@ -92,21 +91,8 @@ struct EncodeTable {
             const uint16_t back = bytes < 0x100 ? decoding.single[bytes] : decoding.pair[bytes];
             if (back == c)
                 code[c] = bytes;
-            else
-                oneWay.emplace_back(char16_t(c), bytes);
         }
         iconv_close(cd);
-    }
-
-    uint16_t codeOf(char16_t c) const
-    {
-        if (code[c] != NoCode)
-            return code[c];
-        for (const auto& [unit, bytes] : oneWay) {
-            if (unit == c)
-                return bytes;
-        }
-        return NoCode;
     }
 };
 
@@ -178,19 +164,16 @@ std::optional<QString> decode(QByteArrayView bytes)
     return text;
 }
 
-namespace {
-
-// Appends the codes that codeOf gives; false at the first character it has none for.
-template <typename CodeOf>
-bool appendCodes(QStringView text, QByteArray& out, CodeOf codeOf)
+bool encodeExactly(QStringView text, QByteArray& out)
 {
+    const uint16_t* const codes = encodeTable().code.data();
     const qsizetype start = out.size();
     out.resize(start + 2 * text.size()); // at most two bytes per UTF-16 unit
     char* const begin = out.data() + start;
     char* next = begin;
     bool ok = true;
     for (const QChar c : text) {
-        const uint16_t code = codeOf(c.unicode());
+        const uint16_t code = codes[c.unicode()];
         if (code == NoCode) {
             ok = false;
             break;
@@ -201,20 +184,6 @@ bool appendCodes(QStringView text, QByteArray& out, CodeOf codeOf)
     }
     out.truncate(start + (next - begin));
     return ok;
-}
-
-} // namespace
-
-bool encode(QStringView text, QByteArray& out)
-{
-    const EncodeTable& table = encodeTable();
-    return appendCodes(text, out, [&](char16_t c) { return table.codeOf(c); });
-}
-
-bool encodeExactly(QStringView text, QByteArray& out)
-{
-    const uint16_t* const code = encodeTable().code.data();
-    return appendCodes(text, out, [code](char16_t c) { return code[c]; });
 }
 
 bool roundTrips(QStringView text)

@@ -19,10 +19,7 @@ bool available();
 std::optional<QString> decode(QByteArrayView bytes);
 
 // Appends the bytes of text to out; false (out then holds a partial result) when CP932 has
-// no code for one of its characters.
-bool encode(QStringView text, QByteArray& out);
-
-// Like encode, but also fails on a character whose code reads back as another one.
+// no code for one of its characters or its code reads back as another one.
 bool encodeExactly(QStringView text, QByteArray& out);
 
 // Whether every character has a code that reads back as the same character. U+301C WAVE DASH

@@ -52,7 +52,7 @@ protected:
     }
     void chooseFile(const QString& path)
     {
-        platform.files.push_back(FileChoice{path, path.mid(path.lastIndexOf('/') + 1)});
+        platform.files.push_back(FileChoice{path});
     }
     // The dialog is gone from the main window at once and destroyed when control returns.
     void expectClosed()

@@ -1,5 +1,5 @@
 #include "store/item_file.h"
-#include "store/save_command.h"
+#include "pages/save_command.h"
 #include "support/scripted_platform.h"
 #include "unit/file_helpers.h"
 

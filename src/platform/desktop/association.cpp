@@ -1,7 +1,5 @@
 #include "platform/desktop/association.h"
 
-#include "platform/desktop/desktop_platform.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -61,9 +59,4 @@ QString associatedProgram(const QString& fileName, const QString& directory)
     if (program.isEmpty())
         return {};
     return QStandardPaths::findExecutable(program);
-}
-
-QString DesktopPlatform::findExecutable(const QString& fileName, const QString& directory)
-{
-    return associatedProgram(fileName, directory);
 }

@@ -1,7 +1,11 @@
 #include "platform/desktop/desktop_platform.h"
 
+#include "platform/desktop/association.h"
+#include "platform/desktop/file_dialogs.h"
 #include "platform/desktop/icon_source.h"
 #include "platform/desktop/instance_lock.h"
+#include "platform/desktop/modal_ui.h"
+#include "platform/desktop/program_start.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,6 +20,31 @@ DesktopPlatform::~DesktopPlatform()
         ::close(instanceLock_);
 }
 
+int DesktopPlatform::messageBox(const QString& text, int style, const QString& title)
+{
+    return showMessageBox(text, style, title);
+}
+
+QString DesktopPlatform::inputBox(const QString& prompt, const QString& title)
+{
+    return askForText(prompt, title);
+}
+
+QString DesktopPlatform::popupMenu(const std::vector<MenuEntry>& entries)
+{
+    return showPopupMenu(entries);
+}
+
+std::optional<FileChoice> DesktopPlatform::openFile(const QString& filter)
+{
+    return chooseFileToOpen(filter);
+}
+
+std::optional<int32_t> DesktopPlatform::chooseColor()
+{
+    return chooseColorBgr();
+}
+
 QImage DesktopPlatform::extractIcon(const QString& fileName, int32_t index, int pixelSize)
 {
     return extractIconImage(fileName, index, pixelSize);
@@ -28,6 +57,11 @@ QImage DesktopPlatform::fallbackIcon(int pixelSize)
     if (icon.isNull())
         icon = genericProgramIcon(pixelSize);
     return icon;
+}
+
+QString DesktopPlatform::findExecutable(const QString& fileName, const QString& directory)
+{
+    return associatedProgram(fileName, directory);
 }
 
 QString DesktopPlatform::programFolder()
@@ -54,4 +88,10 @@ QString DesktopPlatform::currentDirectory()
 bool DesktopPlatform::setCurrentDirectory(const QString& path)
 {
     return QDir::setCurrent(path);
+}
+
+StartResult DesktopPlatform::startCommandLine(const QString& commandLine,
+                                              const QString& workingDir)
+{
+    return startDetached(commandLine, workingDir);
 }

@@ -1,11 +1,9 @@
 #include "platform/desktop/file_dialogs.h"
 
 #include "platform/widgets/bgr_color.h"
-#include "platform/desktop/desktop_platform.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 
 QStringList nameFiltersFromList(const QString& filterList)
 {
@@ -30,17 +28,17 @@ void prepareOpenDialog(QFileDialog& dialog, const QString& filterList)
     dialog.setNameFilters(nameFiltersFromList(filterList));
 }
 
-std::optional<FileChoice> DesktopPlatform::openFile(const QString& filter)
+std::optional<FileChoice> chooseFileToOpen(const QString& filter)
 {
     QFileDialog dialog;
     prepareOpenDialog(dialog, filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString path = dialog.selectedFiles().constFirst();
-    return FileChoice{path, QFileInfo(path).fileName()};
+    return FileChoice{path};
 }
 
-std::optional<int32_t> DesktopPlatform::chooseColor()
+std::optional<int32_t> chooseColorBgr()
 {
     const QColor chosen = QColorDialog::getColor(Qt::black);
     if (!chosen.isValid())

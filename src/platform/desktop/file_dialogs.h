@@ -1,7 +1,12 @@
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
+#include <optional>
 
 class QFileDialog;
 
@@ -12,3 +17,9 @@ QStringList nameFiltersFromList(const QString& filterList);
 // A file-open dialog of our own (not the desktop's), matching patterns without regard to case
 // as the data file's home platform does, so "*.exe" finds SETUP.EXE.
 void prepareOpenDialog(QFileDialog& dialog, const QString& filterList);
+
+// Asks for one file with the dialog above; nothing when cancelled.
+std::optional<FileChoice> chooseFileToOpen(const QString& filterList);
+
+// Asks for a colour, starting at black; 0x00BBGGRR, nothing when cancelled.
+std::optional<int32_t> chooseColorBgr();

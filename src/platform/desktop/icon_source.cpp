@@ -5,6 +5,7 @@
 #include "platform/iconfile/dib_icon.h"
 #include "platform/iconfile/icon_container.h"
 #include "platform/desktop/mapped_file.h"
+#include "store/item_kind.h"
 
 #include <QFileInfo>
 #include <QIcon>
@@ -89,12 +90,9 @@ QImage namedIcon(const QString& icon, int pixelSize)
     return fitted(themed.pixmap(QSize(pixelSize, pixelSize), 1.0).toImage(), pixelSize);
 }
 
-bool isNativeExecutable(ByteView file)
+QByteArrayView asBytes(ByteView view)
 {
-    return file.startsWith("\x7f"
-                           "ELF",
-                           4)
-           || file.startsWith("#!", 2);
+    return QByteArrayView(view.data(), qsizetype(view.size()));
 }
 
 } // namespace
@@ -111,7 +109,7 @@ QImage extractIconImage(const QString& fileName, int32_t index, int pixelSize,
         return {};
     if (fileName.endsWith(QLatin1String(".desktop")))
         return namedIcon(desktopEntryIcon(fileName), pixelSize);
-    if (isNativeExecutable(file.view()))
+    if (hasProgramSignature(asBytes(file.view())))
         return namedIcon(programs.iconFor(fileName), pixelSize);
     return readableImage(fileName, pixelSize);
 }

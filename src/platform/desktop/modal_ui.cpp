@@ -1,5 +1,5 @@
 // The modal parts of the desktop platform: message box, input box, popup menu.
-#include "platform/desktop/desktop_platform.h"
+#include "platform/desktop/modal_ui.h"
 
 #include <QCursor>
 #include <QInputDialog>
@@ -39,7 +39,7 @@ std::vector<ButtonChoice> buttonsForStyle(int style)
 
 }  // namespace
 
-int DesktopPlatform::messageBox(const QString& text, int style, const QString& title)
+int showMessageBox(const QString& text, int style, const QString& title)
 {
     QMessageBox box(iconForStyle(style), title, text);
     std::vector<std::pair<QAbstractButton*, int>> answers;
@@ -56,7 +56,7 @@ int DesktopPlatform::messageBox(const QString& text, int style, const QString& t
     return answers.back().second;
 }
 
-QString DesktopPlatform::inputBox(const QString& prompt, const QString& title)
+QString askForText(const QString& prompt, const QString& title)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(nullptr, title, prompt, QLineEdit::Normal,
@@ -64,7 +64,7 @@ QString DesktopPlatform::inputBox(const QString& prompt, const QString& title)
     return ok ? text : QString();
 }
 
-QString DesktopPlatform::popupMenu(const std::vector<MenuEntry>& entries)
+QString showPopupMenu(const std::vector<MenuEntry>& entries)
 {
     QMenu menu;
     for (const MenuEntry& entry : entries) {

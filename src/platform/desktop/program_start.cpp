@@ -1,11 +1,11 @@
 // Starting items: never through a shell, detached, in the item's folder.
 #include "platform/desktop/command_split.h"
-#include "platform/desktop/desktop_platform.h"
+#include "platform/desktop/program_start.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
-StartResult DesktopPlatform::startCommandLine(const QString& commandLine, const QString& workingDir)
+StartResult startDetached(const QString& commandLine, const QString& workingDir)
 {
     const SplitCommand command = splitCommandLine(commandLine, workingDir);
     if (command.program.isEmpty())

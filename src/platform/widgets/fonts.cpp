@@ -1,11 +1,22 @@
 #include "platform/widgets/fonts.h"
 
-#include <QFont>
 #include <QStringList>
+
+namespace {
+const QString FormFamily = QStringLiteral("ＭＳ Ｐゴシック");
+} // namespace
+
+QFont formFont(qreal pointSize)
+{
+    QFont font(FormFamily);
+    font.setPointSizeF(pointSize);
+    return font;
+}
 
 void installFontSubstitutes()
 {
-    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+    QFont::insertSubstitutions(FormFamily,
                                QStringList{QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic"),
-                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic")});
+                                           QStringLiteral("Noto Sans CJK JP"),
+                                           QStringLiteral("VL PGothic")});
 }

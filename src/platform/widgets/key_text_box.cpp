@@ -1,7 +1,6 @@
 #include "platform/widgets/key_text_box.h"
 
 #include "platform/widgets/key_code.h"
-#include "platform/widgets/pic_box.h"
 
 #include <QKeyEvent>
 

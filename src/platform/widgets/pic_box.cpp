@@ -1,6 +1,7 @@
 #include "platform/widgets/pic_box.h"
 
 #include "platform/widgets/bgr_color.h"
+#include "platform/widgets/key_code.h"
 
 #include <QDragEnterEvent>
 #include <QMouseEvent>
@@ -60,28 +61,6 @@ void PicBox::resizeEvent(QResizeEvent*)
         return;
     QPainter p(&image_);
     p.drawImage(QPoint(0, 0), kept);
-}
-
-int16_t mouseButtonCode(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-int16_t shiftMask(Qt::KeyboardModifiers modifiers)
-{
-    int16_t mask = 0;
-    if (modifiers & Qt::ShiftModifier)
-        mask |= 1;
-    if (modifiers & Qt::ControlModifier)
-        mask |= 2;
-    if (modifiers & Qt::AltModifier)
-        mask |= 4;
-    return mask;
 }
 
 void PicBox::mousePressEvent(QMouseEvent* e)

@@ -45,7 +45,3 @@ private:
     int32_t backColor_ = 0;
     QImage image_;
 };
-
-// Maps Qt's buttons and modifiers to the numbers the handlers take.
-int16_t mouseButtonCode(Qt::MouseButton button);
-int16_t shiftMask(Qt::KeyboardModifiers modifiers);

@@ -1,7 +1,7 @@
 #include "platform/widgets/slot_label.h"
 
 #include "platform/widgets/bgr_color.h"
-#include "platform/widgets/pic_box.h"
+#include "platform/widgets/key_code.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "launcher/item_kind.h"
+#include "store/item_kind.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,11 +42,15 @@ bool isNativeExecutable(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray head = file.read(4);
-    return head == QByteArray::fromHex("7f454c46") || head.startsWith("#!");
+    return hasProgramSignature(file.read(4));
 }
 
 }  // namespace
+
+bool hasProgramSignature(QByteArrayView head)
+{
+    return head.startsWith("\x7f" "ELF") || head.startsWith("#!");
+}
 
 bool isProgramFile(const QString& path)
 {

@@ -1,4 +1,4 @@
-#include "launcher/draw_item_icon.h"
+#include "editing/draw_item_icon.h"
 
 #include "platform/widgets/pic_box.h"
 #include "platform/platform.h"

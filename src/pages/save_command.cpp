@@ -1,11 +1,10 @@
-#include "store/save_command.h"
+#include "pages/save_command.h"
 
 #include "platform/platform.h"
+#include "platform/widgets/app_title.h"
 #include "store/item_file.h"
 
 namespace {
-
-const QString AppTitle = QStringLiteral("Mosaro");
 
 QString notSavedText(const SaveResult& result)
 {

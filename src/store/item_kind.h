@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // A dropped or chosen file's path split the way items are made from it.
@@ -15,3 +16,7 @@ PathParts splitItemPath(const QString& path);
 // a regular executable file that is an ELF binary or starts with "#!". Everything else,
 // folders included, is a document, opened by the program associated with it.
 bool isProgramFile(const QString& path);
+
+// Whether a file's first bytes mark it as a program of this system: an ELF binary or a script
+// starting with "#!".
+bool hasProgramSignature(QByteArrayView head);
