@@ -53,12 +53,12 @@ void Mosaro::createSlots()
         pic->onMouseDown = [this, index](int16_t b, int16_t s, float x, float y) {
             Pic_MouseDown(index, b, s, x, y);
         };
-        pic->onDragOver = [this, index](const QMimeData* data) {
+        pic->onDragOver = [this, index](const QMimeData* mime) {
             int32_t effect = 0;
-            Pic_OLEDragOver(index, data, effect);
+            Pic_OLEDragOver(index, mime, effect);
             return effect;
         };
-        pic->onDrop = [this, index](const QMimeData* data) { Pic_OLEDragDrop(index, data); };
+        pic->onDrop = [this, index](const QMimeData* mime) { Pic_OLEDragDrop(index, mime); };
 
         auto* lab = new SlotLabel(QStringLiteral("Label1"), pic);
         lab->setObjectName(QString("Lab(%1)").arg(i));

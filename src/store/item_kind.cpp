@@ -11,10 +11,10 @@ PathParts splitItemPath(const QString& path)
         parts.title = path;
         return parts;
     }
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     parts.folder = path.left(slash + 1);
     parts.name = path.mid(slash + 1);
-    const int dot = parts.name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype dot = parts.name.lastIndexOf(QLatin1Char('.'));
     if (dot < 0) {
         parts.title = parts.name;
     } else {
