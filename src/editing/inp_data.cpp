@@ -66,9 +66,6 @@ InpData::InpData(Mosaro& owner, int16_t page, int16_t slot)
 {
     setObjectName("InpData");
     setUpDialogWindow(*this, Caption, 4680, 3345);
-    QFont dialogFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    dialogFont.setPointSizeF(9);
-    setFont(dialogFont);
     createControls();
     chainFocusOrder();
 }

@@ -1,6 +1,9 @@
 #include "platform/widgets/dialog_window.h"
 
+#include "platform/widgets/task_bar.h"
 #include "platform/widgets/twips.h"
+
+#include <QFont>
 
 void setUpDialogWindow(QWidget& dialog, const QString& caption, int widthTwips, int heightTwips)
 {
@@ -9,6 +12,11 @@ void setUpDialogWindow(QWidget& dialog, const QString& caption, int widthTwips, 
     dialog.setAttribute(Qt::WA_DeleteOnClose);
     dialog.setWindowTitle(caption);
     dialog.setFixedSize(twips(widthTwips), twips(heightTwips));
+    // Controls take the form's font, as a form's controls do; labels set their own sizes.
+    QFont formFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    formFont.setPointSizeF(9);
+    dialog.setFont(formFont);
+    keepOutOfTaskBar(dialog);
 }
 
 void showOnce(QPointer<QWidget>& open, const std::function<QWidget*()>& load)
