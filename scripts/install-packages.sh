@@ -7,11 +7,11 @@ set -euo pipefail
 run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev libglib2.0-dev
-  qt6-translations-l10n fonts-ipafont-gothic adwaita-icon-theme hicolor-icon-theme shared-mime-info
+  libxcb1-dev qt6-translations-l10n fonts-ipafont-gothic adwaita-icon-theme hicolor-icon-theme shared-mime-info
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils libxcb1-dev
+  xvfb xdotool x11-utils
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils
   clang libclang-rt-14-dev
 )

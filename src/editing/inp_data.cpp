@@ -67,7 +67,6 @@ InpData::InpData(ItemStore& store, Platform& platform, int16_t page, int16_t slo
 {
     setObjectName("InpData");
     setUpDialogWindow(*this, Caption, 4680, 3345);
-    setFont(formFont(9));
     createControls();
     chainFocusOrder();
 }

@@ -6,15 +6,21 @@
 void launchItem(const ItemRec& r, int16_t shift, Platform& platform)
 {
     // An item without a folder starts where the launcher is; there are no drives to change.
-    if (!r.InitDir.isEmpty() && !platform.setCurrentDirectory(r.InitDir)) {
-        platform.messageBox(
-            QStringLiteral("作業フォルダ「%1」に移動できないため、アイテムを起動できません。")
-                .arg(r.InitDir),
-            MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
-        return;
+    QString folder;
+    if (!r.InitDir.isEmpty()) {
+        if (!platform.setCurrentDirectory(r.InitDir)) {
+            platform.messageBox(
+                QStringLiteral("作業フォルダ「%1」に移動できないため、アイテムを起動できません。")
+                    .arg(r.InitDir),
+                MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
+            return;
+        }
+        // The folder the change reached: a relative InitDir handed on as written would be
+        // taken relative to itself a second time.
+        folder = platform.currentDirectory();
     }
     const QString commandLine = buildCommandLine(r, shift);
-    const StartResult result = platform.startCommandLine(commandLine, r.InitDir);
+    const StartResult result = platform.startCommandLine(commandLine, folder);
     if (!result.started) {
         platform.messageBox(QStringLiteral("次のコマンドラインを起動できませんでした。\n\n%1\n\n%2")
                                 .arg(commandLine, result.error),

@@ -81,6 +81,10 @@ void Mosaro::createScrollBar()
     VScroll1->setRange(0, 0);
     VScroll1->setSingleStep(1);
     VScroll1->setPageStep(10);
+    // A stop of the tab order, stepped with the arrow and page keys; the window system's own
+    // scroll bar menu is not the program's.
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
+    VScroll1->setContextMenuPolicy(Qt::PreventContextMenu);
     // The page changes when a dragged thumb is released, never while it moves.
     VScroll1->setTracking(false);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Mosaro::VScroll1_Change);

@@ -31,6 +31,12 @@ protected:
     // Waits for a visible window whose name matches the regular expression; its X id or empty.
     QString waitForWindow(const QString& namePattern, int timeoutMs = 10000);
     QString windowName(const QString& windowId);
+    // Whether the window asks the window manager to leave it out of the task bar.
+    bool skipsTaskBar(const QString& windowId) const
+    {
+        return tool("xprop", {"-id", windowId, "_NET_WM_STATE"})
+            .contains("_NET_WM_STATE_SKIP_TASKBAR");
+    }
     // Waits until no visible window matches; false on timeout.
     bool waitForNoWindow(const QString& namePattern, int timeoutMs = 5000);
     // The main window of the program started first (waits for it).

@@ -60,6 +60,7 @@ TEST_F(PageMenu, ShowCreateDeleteAndQuitThroughThePageMenu)
     window = mainWindow();
     ASSERT_FALSE(window.isEmpty());
     ASSERT_EQ(windowName(window), QStringLiteral("Mosaro ver1.0  page [0/30]"));
+    EXPECT_FALSE(skipsTaskBar(window));
 
     // Show page 26, typed in full-width digits.
     choose(3);
@@ -73,6 +74,7 @@ TEST_F(PageMenu, ShowCreateDeleteAndQuitThroughThePageMenu)
     choose(4);
     const QString make = waitForWindow("^ページ作成$");
     ASSERT_FALSE(make.isEmpty());
+    EXPECT_TRUE(skipsTaskBar(make));
     keys(make, {"Right", "Right", "Right", "Right", "Right", "Tab", "space"});
     EXPECT_TRUE(waitForNoWindow("^ページ作成$"));
     EXPECT_EQ(titleOnceItIs("Mosaro ver1.0  page [26/35]"), "Mosaro ver1.0  page [26/35]");
@@ -81,6 +83,7 @@ TEST_F(PageMenu, ShowCreateDeleteAndQuitThroughThePageMenu)
     choose(5);
     const QString del = waitForWindow("^ページ削除$");
     ASSERT_FALSE(del.isEmpty());
+    EXPECT_TRUE(skipsTaskBar(del));
     typeText(del, "2");
     keys(del, {"Return"});
     typeText(del, "5");

@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -367,6 +369,24 @@ TEST_F(ItemProperties, MouseOnThePreviewCyclesIconsWithinZeroTo999)
     pressOnPreview(Qt::RightButton);
     EXPECT_EQ(dialog->EditIconNo, 0);
     EXPECT_EQ(store.ItemTbl(0, 0).IconNo, 0);
+}
+
+TEST_F(ItemProperties, DoubleClickOnThePreviewStepsOnce)
+{
+    store.ItemTbl(0, 0) = item("a");
+    store.ItemTbl(0, 0).IconNo = 5;
+    openWindow();
+    open(0, 0);
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.data()));
+
+    const QPoint onPreview = preview().mapTo(dialog.data(), QPoint(5, 5));
+    QTest::mouseDClick(dialog->windowHandle(), Qt::RightButton, {}, onPreview);
+    EXPECT_EQ(dialog->EditIconNo, 6);
+    QTest::mouseClick(&preview(), Qt::LeftButton);
+    QTest::mouseDClick(&preview(), Qt::LeftButton);
+    QTest::mouseRelease(&preview(), Qt::LeftButton);
+    EXPECT_EQ(dialog->EditIconNo, 5);
 }
 
 TEST_F(ItemProperties, ColourDialogBlackMeansDefaultAndCancelChangesNothing)

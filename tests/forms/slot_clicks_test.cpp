@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -186,6 +188,34 @@ TEST_F(SlotClicks, FailuresAreToldAndStartNothing)
     EXPECT_TRUE(platform.messages[1].text.contains("no such program"));
     EXPECT_TRUE(platform.launches.empty());
     EXPECT_EQ(store.ItemTbl(0, 0), program());
+}
+
+TEST_F(SlotClicks, DoubleClickIsOnePress)
+{
+    store.ItemTbl(0, 2) = program();
+    openWindow();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+
+    // Through the window system's queue, as a person's double-click arrives: press, release,
+    // press, release in quick succession, which Qt turns into a double-click.
+    QWindow* handle = window->windowHandle();
+    QTest::mouseDClick(handle, Qt::LeftButton, {}, pic(2).mapTo(window.get(), QPoint(5, 5)));
+    QTest::mouseDClick(handle, Qt::LeftButton, {}, lab(2).mapTo(window.get(), QPoint(5, 5)));
+    EXPECT_EQ(platform.launches.size(), 2u);
+
+    // The same events handed to the widgets themselves: press, release, double-click, release.
+    for (QWidget* target : {static_cast<QWidget*>(&pic(2)), static_cast<QWidget*>(&lab(2))}) {
+        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::mouseDClick(target, Qt::LeftButton);
+        QTest::mouseRelease(target, Qt::LeftButton);
+    }
+    EXPECT_EQ(platform.launches.size(), 4u);
+
+    QTest::mouseClick(&pic(2), Qt::RightButton);
+    QTest::mouseDClick(&pic(2), Qt::RightButton);
+    QTest::mouseRelease(&pic(2), Qt::RightButton);
+    EXPECT_EQ(platform.menus.size(), 1u);
 }
 
 }  // namespace

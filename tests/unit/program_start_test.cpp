@@ -85,7 +85,10 @@ TEST_F(ProgramStart, FailuresAreReportedAndStartNothing)
     const QString garbage = writeTempFile(folder + "/garbage", "\x01\x02\x03 not a program", true);
     EXPECT_FALSE(platform.startCommandLine(garbage + " ", folder).started);
 
-    EXPECT_FALSE(platform.startCommandLine(recorder + " ", dir.filePath("gone")).started);
+    // A folder that is gone is named, not hidden behind the system's words.
+    result = platform.startCommandLine(recorder + " ", dir.filePath("gone"));
+    EXPECT_FALSE(result.started);
+    EXPECT_TRUE(result.error.contains("「" + dir.filePath("gone") + "」")) << result.error.toStdString();
     EXPECT_FALSE(platform.startCommandLine("", folder).started);
     EXPECT_FALSE(QFile::exists(record));
 }

@@ -7,6 +7,8 @@
 
 StartResult startDetached(const QString& commandLine, const QString& workingDir)
 {
+    if (!workingDir.isEmpty() && !QFileInfo(workingDir).isDir())
+        return {false, QStringLiteral("作業フォルダ「%1」がありません。").arg(workingDir)};
     const SplitCommand command = splitCommandLine(commandLine, workingDir);
     if (command.program.isEmpty())
         return {false, QStringLiteral("起動するプログラムが指定されていません。")};

@@ -7,7 +7,11 @@
 class HScrollBar : public QScrollBar {
     Q_OBJECT
 public:
-    explicit HScrollBar(QWidget* parent = nullptr) : QScrollBar(Qt::Horizontal, parent) {}
+    explicit HScrollBar(QWidget* parent = nullptr) : QScrollBar(Qt::Horizontal, parent)
+    {
+        // The window system's own scroll bar menu is not the program's.
+        setContextMenuPolicy(Qt::PreventContextMenu);
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -70,6 +70,13 @@ void PicBox::mousePressEvent(QMouseEvent* e)
                     float(e->position().x()), float(e->position().y()));
 }
 
+void PicBox::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // The second press of a double-click is not a press of its own; Qt's default would
+    // deliver it as one and so start an item twice.
+    e->accept();
+}
+
 void PicBox::dragEnterEvent(QDragEnterEvent* e)
 {
     dragMoveEvent(e);

@@ -25,7 +25,8 @@ public:
     // The retained picture, in device pixels.
     const QImage& image() const { return image_; }
 
-    // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt.
+    // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt; a double-click
+    // is one press.
     std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown;
     // Asked while something is dragged over: 1 to offer copy, 0 to refuse.
     std::function<int32_t(const QMimeData*)> onDragOver;
@@ -35,6 +36,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
     void dragEnterEvent(QDragEnterEvent*) override;
     void dragMoveEvent(QDragMoveEvent*) override;
     void dropEvent(QDropEvent*) override;

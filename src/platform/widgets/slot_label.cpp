@@ -42,3 +42,10 @@ void SlotLabel::mousePressEvent(QMouseEvent* e)
         onMouseDown(mouseButtonCode(e->button()), shiftMask(e->modifiers()),
                     float(e->position().x()), float(e->position().y()));
 }
+
+void SlotLabel::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // The second press of a double-click is not a press of its own; Qt's default would
+    // deliver it as one and so start an item twice.
+    e->accept();
+}

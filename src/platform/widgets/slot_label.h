@@ -19,12 +19,14 @@ public:
     void setBackColor(int32_t bgr);
     int32_t backColor() const { return backColor_; }
 
-    // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt.
+    // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt; a double-click
+    // is one press.
     std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
 
 private:
     QString text_;
