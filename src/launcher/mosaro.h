@@ -27,7 +27,7 @@ public:
     Platform& platform() { return platform_; }
 
     // Start-up and shutdown (launcher/startup.cpp)
-    enum class LoadOutcome { Run, AnotherInstance, CannotRead };
+    enum class LoadOutcome { Run, CannotRead };
     // Anything but Run means the program ends at once, without writing the data file.
     LoadOutcome Form_Load();
     // Tells about a damaged data file; run once the window is on screen.

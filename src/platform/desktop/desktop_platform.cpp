@@ -1,20 +1,13 @@
 #include "platform/desktop/desktop_platform.h"
 
 #include "platform/desktop/icon_source.h"
-#include "platform/desktop/instance_lock.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include <unistd.h>
+DesktopPlatform::DesktopPlatform(const QString& dataFolder) : dataFolder_(dataFolder) {}
 
-DesktopPlatform::DesktopPlatform() = default;
-
-DesktopPlatform::~DesktopPlatform()
-{
-    if (instanceLock_ >= 0)
-        ::close(instanceLock_);
-}
+DesktopPlatform::~DesktopPlatform() = default;
 
 QImage DesktopPlatform::extractIcon(const QString& fileName, int32_t index, int pixelSize)
 {
@@ -35,15 +28,9 @@ QString DesktopPlatform::programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-bool DesktopPlatform::claimSingleInstance()
+QString DesktopPlatform::dataFolder()
 {
-    if (instanceLock_ >= 0)
-        return true;
-    const int fd = lockProgramFile(QCoreApplication::applicationFilePath());
-    if (fd == LockHeldElsewhere)
-        return false;
-    instanceLock_ = fd;
-    return true;
+    return dataFolder_;
 }
 
 QString DesktopPlatform::currentDirectory()
