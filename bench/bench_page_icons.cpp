@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QHash>
 #include <QIcon>
 #include <QTemporaryDir>
@@ -26,6 +27,7 @@ constexpr int Slots = 20;
 // The real platform, except that icons come ready-made from memory: the floor.
 class ReadyIconPlatform : public DesktopPlatform {
 public:
+    ReadyIconPlatform() : DesktopPlatform(QDir::tempPath()) {}
     QHash<QString, QImage> icons;
     QImage extractIcon(const QString& fileName, int32_t, int pixelSize) override
     {
@@ -41,7 +43,7 @@ struct Pages {
 
 struct BenchSetup {
     ItemStore store;
-    DesktopPlatform platform;
+    DesktopPlatform platform{QDir::tempPath()};
     ReadyIconPlatform floorPlatform;
     std::unique_ptr<Mosaro> window;
     std::unique_ptr<Mosaro> floorWindow;

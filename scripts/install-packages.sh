@@ -6,7 +6,7 @@ set -euo pipefail
 
 run_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev libglib2.0-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev libglib2.0-dev qt6-wayland
   libxcb1-dev qt6-translations-l10n fonts-ipafont-gothic adwaita-icon-theme hicolor-icon-theme shared-mime-info
 )
 test_packages=(
@@ -14,6 +14,7 @@ test_packages=(
   xvfb xdotool x11-utils
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils
   clang libclang-rt-14-dev
+  desktop-file-utils appstream dpkg-dev weston
 )
 
 wanted=("${run_packages[@]}")

@@ -1,12 +1,16 @@
 #include "launcher/mosaro.h"
 #include "platform/widgets/builtin_icons.h"
+#include "platform/desktop/data_location.h"
 #include "platform/desktop/desktop_platform.h"
+#include "platform/desktop/instance_channel.h"
+#include "platform/desktop/instance_lock.h"
 #include "platform/widgets/fonts.h"
 #include "platform/desktop/icon_themes.h"
 #include "platform/desktop/quit_signals.h"
 #include "store/item_store.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -17,11 +21,44 @@
 
 #include <thread>
 
+#include <unistd.h>
+
+namespace {
+
+// Brings the running copy's window forward; it may still be starting, so it gets a moment.
+void knockOnRunningCopy(const QString& channel)
+{
+    const QDeadlineTimer deadline(2000);
+    while (!InstanceChannel::knock(channel) && !deadline.hasExpired())
+        ::usleep(50 * 1000);
+}
+
+void bringForward(QWidget& window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Where the data file lives and whether a copy already runs on it are settled before the
+    // application object, so a second start ends quietly whether or not there is a display.
+    const QString dataFolder = chooseDataFolder(runningProgramFolder());
+    const InstanceLock lock(dataFolder);
+    const QString channelPath = InstanceChannel::pathFor(dataFolder);
+    if (lock.state() == InstanceLock::State::HeldElsewhere) {
+        knockOnRunningCopy(channelPath);
+        return 0;
+    }
+
     // Before the application object, so the theme lookup sees it.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     QApplication app(argc, argv);
+    // The Wayland app id and the X11 class name, matching the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mosaro"));
     installFontSubstitutes();
     // The font system takes a while to start; let it do so while the window is being built
     // and the data file read. The first text drawn waits for it if it is not ready yet.
@@ -36,14 +73,15 @@ int main(int argc, char* argv[])
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTexts);
 
-    DesktopPlatform platform;
+    DesktopPlatform platform(dataFolder);
+    if (lock.state() == InstanceLock::State::Unknown)
+        platform.messageBox(QStringLiteral("ほかに起動中の Mosaro があるかどうかを確かめられません"
+                                           "でした。\nこのまま起動します。"),
+                            MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("Mosaro"));
     ItemStore store;
     Mosaro window(store, platform);
-    switch (window.Form_Load()) {
-    case Mosaro::LoadOutcome::AnotherInstance: return 0;
-    case Mosaro::LoadOutcome::CannotRead: return 1;
-    case Mosaro::LoadOutcome::Run: break;
-    }
+    if (window.Form_Load() == Mosaro::LoadOutcome::CannotRead)
+        return 1;
 
     QIcon icon;
     for (int size : {16, 32, 64})
@@ -53,6 +91,10 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.close(); });
     window.show();
+    InstanceChannel channel;
+    channel.listen(channelPath);
+    QObject::connect(&channel, &InstanceChannel::knocked, &window,
+                     [&window] { bringForward(window); });
     QTimer::singleShot(0, &window, &Mosaro::reportLoadProblems);
     return app.exec();
 }

@@ -23,7 +23,7 @@ public:
     ~Mosaro() override;
 
     // Start-up and shutdown
-    enum class LoadOutcome { Run, AnotherInstance, CannotRead };
+    enum class LoadOutcome { Run, CannotRead };
     // Anything but Run means the program ends at once, without writing the data file.
     LoadOutcome Form_Load();
     // Tells about a damaged data file; run once the window is on screen.

@@ -9,13 +9,11 @@
 
 Mosaro::LoadOutcome Mosaro::Form_Load()
 {
-    if (!platform_.claimSingleInstance())
-        return LoadOutcome::AnotherInstance;
-    const QString folder = platform_.programFolder();
-    platform_.setCurrentDirectory(folder);
+    platform_.setCurrentDirectory(platform_.programFolder());
 
-    const LoadResult loaded = LoadItemFile(store_, folder);
-    const QString file = QDir::toNativeSeparators(dataFilePath(folder));
+    const QString dataFolder = platform_.dataFolder();
+    const LoadResult loaded = LoadItemFile(store_, dataFolder);
+    const QString file = QDir::toNativeSeparators(dataFilePath(dataFolder));
     if (loaded.status == LoadResult::Status::Unreadable) {
         platform_.messageBox(QStringLiteral("データファイル「%1」を読み込めません。\n%2\n"
                                             "ファイルには手を付けずに終了します。")

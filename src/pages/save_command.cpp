@@ -22,9 +22,8 @@ void mnuFrmSave_Click(ItemStore& store, Platform& platform)
         != MsgAnswer::Ok)
         return;
     const QString previous = platform.currentDirectory();
-    const QString folder = platform.programFolder();
-    platform.setCurrentDirectory(folder);
-    const SaveResult result = SaveItemFile(store, folder);
+    platform.setCurrentDirectory(platform.programFolder());
+    const SaveResult result = SaveItemFile(store, platform.dataFolder());
     platform.setCurrentDirectory(previous);
     if (!result.saved)
         platform.messageBox(notSavedText(result), MsgStyle::OkOnly + MsgStyle::Stop, AppTitle);
@@ -33,7 +32,7 @@ void mnuFrmSave_Click(ItemStore& store, Platform& platform)
 void saveForClose(ItemStore& store, Platform& platform)
 {
     for (;;) {
-        const SaveResult result = SaveItemFile(store, platform.programFolder());
+        const SaveResult result = SaveItemFile(store, platform.dataFolder());
         if (result.saved)
             return;
         const QString text = notSavedText(result)

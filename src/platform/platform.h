@@ -67,10 +67,11 @@ public:
     // Absolute path of the program that opens documents named like fileName; empty if none.
     virtual QString findExecutable(const QString& fileName, const QString& directory) = 0;
 
-    // The folder that holds the running program (and its data file), without a trailing "/".
+    // The folder that holds the running program, without a trailing "/".
     virtual QString programFolder() = 0;
-    // False when another instance of this program already runs; then this one must end.
-    virtual bool claimSingleInstance() = 0;
+    // The folder that holds the data file, without a trailing "/": the program folder, or the
+    // user's data folder when the program folder is not writable. It does not change in a run.
+    virtual QString dataFolder() = 0;
     virtual QString currentDirectory() = 0;
     virtual bool setCurrentDirectory(const QString& path) = 0;
     // Starts a command line detached in workingDir (empty: the current folder); never waits.

@@ -47,14 +47,14 @@ QString keepBackup(const QString& path, const FileRead& original, QString& error
 
 } // namespace
 
-QString dataFilePath(const QString& programFolder)
+QString dataFilePath(const QString& folder)
 {
-    return QDir(programFolder).filePath(QStringLiteral("Mosaro.dat"));
+    return QDir(folder).filePath(QStringLiteral("Mosaro.dat"));
 }
 
-LoadResult LoadItemFile(ItemStore& store, const QString& programFolder)
+LoadResult LoadItemFile(ItemStore& store, const QString& folder)
 {
-    const QString path = dataFilePath(programFolder);
+    const QString path = dataFilePath(folder);
     const FileRead file = readWholeFile(path);
     if (!file.error.isEmpty())
         return unreadable(file.error);
@@ -82,11 +82,11 @@ LoadResult LoadItemFile(ItemStore& store, const QString& programFolder)
     return result;
 }
 
-SaveResult SaveItemFile(const ItemStore& store, const QString& programFolder)
+SaveResult SaveItemFile(const ItemStore& store, const QString& folder)
 {
     const FormatResult formatted = formatItemFile(store);
     if (!formatted.error.isEmpty())
         return {false, formatted.error};
-    const QString error = replaceFileDurably(dataFilePath(programFolder), formatted.bytes);
+    const QString error = replaceFileDurably(dataFilePath(folder), formatted.bytes);
     return {error.isEmpty(), error};
 }

@@ -6,7 +6,7 @@
 #include <QString>
 
 // The data file "Mosaro.dat": PageCnt on the first line, then one CP932 line per used slot.
-QString dataFilePath(const QString& programFolder);
+QString dataFilePath(const QString& folder);
 
 struct LoadResult {
     enum class Status {
@@ -20,8 +20,8 @@ struct LoadResult {
     QString error; // for Unreadable: why
 };
 
-// Fills PageCnt and ItemTbl from the data file in programFolder.
-LoadResult LoadItemFile(ItemStore& store, const QString& programFolder);
+// Fills PageCnt and ItemTbl from the data file in folder; a damaged file's copy goes there too.
+LoadResult LoadItemFile(ItemStore& store, const QString& folder);
 
 struct SaveResult {
     bool saved = false;
@@ -30,7 +30,7 @@ struct SaveResult {
 
 // Replaces the data file with PageCnt and every used slot of pages 0 to PageCnt. Either the
 // whole new file is in place or the old one is untouched.
-SaveResult SaveItemFile(const ItemStore& store, const QString& programFolder);
+SaveResult SaveItemFile(const ItemStore& store, const QString& folder);
 
 // The bytes SaveItemFile writes, without the file. A table holding a text the file cannot
 // hold (see canStoreText) gives no bytes and an error naming the page, slot and field.

@@ -45,14 +45,17 @@ QByteArray E2eTest::readDataFile() const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QProcess* E2eTest::start(const QString& program)
+QProcess* E2eTest::start(const QString& program, const QStringList& arguments,
+                         const QProcessEnvironment& extraEnvironment)
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", server_->display());
     env.remove("QT_QPA_PLATFORM");
+    env.insert(extraEnvironment);
     process->setProcessEnvironment(env);
     process->setProgram(program.isEmpty() ? program_ : program);
+    process->setArguments(arguments);
     // Started from elsewhere: the program must find its data file by its own folder.
     process->setWorkingDirectory(QDir::tempPath());
     process->start();

@@ -26,8 +26,10 @@ protected:
     void writeDataFile(const QByteArray& bytes);
     QByteArray readDataFile() const;
 
-    // Starts the program copy (or another copy given by path); returns the process.
-    QProcess* start(const QString& program = {});
+    // Starts the program copy (or another program given by path, with arguments and extra
+    // environment); returns the process.
+    QProcess* start(const QString& program = {}, const QStringList& arguments = {},
+                    const QProcessEnvironment& extraEnvironment = {});
     // Waits for a visible window whose name matches the regular expression; its X id or empty.
     QString waitForWindow(const QString& namePattern, int timeoutMs = 10000);
     QString windowName(const QString& windowId);

@@ -62,16 +62,37 @@ TEST_F(StartupForm, FirstRunStartsEmptyWithoutAWord)
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(StartupForm, AnotherInstanceEndsBeforeTouchingAnything)
+TEST_F(StartupForm, AnInstalledCopyReadsAndWritesTheUsersDataFolder)
 {
+    // The program folder holds a file of its own that must be neither read nor written.
     writeFile("3\r\n");
-    platform.otherInstance = true;
+    QTemporaryDir userData;
+    platform.dataDir = userData.path();
+    const QString userFile = dataFilePath(userData.path());
+    QFile damaged(userFile);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("1\r\n1,0,\"/opt/b\",\"/opt/\",\"\",\"\",\"b\",#FALSE#,\"\",0,0\r\nrubbish\r\n");
+    damaged.close();
     platform.cwd = "/elsewhere";
-    EXPECT_EQ(load(), Mosaro::LoadOutcome::AnotherInstance);
-    EXPECT_EQ(store.PageCnt, 0);
-    EXPECT_EQ(platform.cwd, "/elsewhere");
-    EXPECT_TRUE(platform.messages.empty());
+
+    ASSERT_EQ(load(), Mosaro::LoadOutcome::Run);
+    EXPECT_EQ(platform.cwd, dir.path());  // items still start relative to the program folder
+    EXPECT_EQ(store.PageCnt, 1);
+    EXPECT_TRUE(store.ItemTbl(1, 0).Used);
+    // The damaged file's copy sits beside it, and the report names both.
+    const QStringList copies = QDir(userData.path()).entryList({"Mosaro.dat.*.bak"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    window->reportLoadProblems();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(userFile)));
+    EXPECT_TRUE(platform.messages[0].text.contains(copies.first()));
+
+    window->mnuFrmQit_Click();
     EXPECT_EQ(readFile(), QByteArray("3\r\n"));
+    QFile saved(userFile);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(),
+              QByteArray("1\r\n1,0,\"/opt/b\",\"/opt/\",\"\",\"\",\"b\",#FALSE#,\"\",0,0\r\n"));
 }
 
 TEST_F(StartupForm, UnreadableFileIsReportedAndNeverWritten)

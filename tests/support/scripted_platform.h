@@ -51,9 +51,9 @@ public:
     QImage fallback;                                      // solid magenta unless set
     std::map<QString, QString> associations;              // file name -> program
     QString folder = QStringLiteral("/opt/mosaro");
+    QString dataDir;  // empty: the data file lives in folder
     QString cwd = QStringLiteral("/");
     QSet<QString> missingDirectories;
-    bool otherInstance = false;
     QString startError;  // non-empty: every start fails with this
 
     ScriptedPlatform();
@@ -67,7 +67,7 @@ public:
     QImage fallbackIcon(int pixelSize) override;
     QString findExecutable(const QString& fileName, const QString& directory) override;
     QString programFolder() override { return folder; }
-    bool claimSingleInstance() override { return !otherInstance; }
+    QString dataFolder() override { return dataDir.isEmpty() ? folder : dataDir; }
     QString currentDirectory() override { return cwd; }
     bool setCurrentDirectory(const QString& path) override;
     StartResult startCommandLine(const QString& commandLine, const QString& workingDir) override;

@@ -1,7 +1,10 @@
+#include "platform/desktop/instance_channel.h"
 #include "platform/desktop/instance_lock.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,32 +16,33 @@
 
 namespace {
 
-TEST(InstanceLock, OneHolderPerFileReleasedWhenTheHolderGoes)
+using State = InstanceLock::State;
+
+TEST(InstanceLock, OneHolderPerDataFolderReleasedWhenTheHolderGoes)
 {
     QTemporaryDir dir;
-    const QString program = dir.path() + "/mosaro";
-    const QString copy = dir.path() + "/copy/mosaro";
-    for (const QString& path : {program, copy}) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    // Two users of one installed copy: each has a data folder of their own, not made yet.
+    const QString alice = dir.path() + "/alice/.local/share/mosaro";
+    const QString bob = dir.path() + "/bob/.local/share/mosaro";
 
-    const int first = lockProgramFile(program);
-    ASSERT_GE(first, 0);
-    EXPECT_EQ(lockProgramFile(program), LockHeldElsewhere);
-    const int other = lockProgramFile(copy);  // another file is another program
-    EXPECT_GE(other, 0);
-    ::close(first);
-    ::close(other);
+    auto first = std::make_unique<InstanceLock>(alice);
+    EXPECT_EQ(first->state(), State::Ours);
+    EXPECT_TRUE(QFileInfo(alice).isDir());
+    EXPECT_EQ(InstanceLock(alice).state(), State::HeldElsewhere);
+    EXPECT_EQ(InstanceLock(bob).state(), State::Ours);
+    // The lock sits on the folder: saving, which replaces the data file, leaves it alone, and
+    // no lock file is left beside the data.
+    EXPECT_TRUE(QDir(alice).isEmpty());
+    first.reset();
+    EXPECT_EQ(InstanceLock(alice).state(), State::Ours);
 
     // A holder killed outright leaves no stale lock behind.
     int ready[2];
     ASSERT_EQ(::pipe(ready), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        const int fd = lockProgramFile(program);
-        const char byte = fd >= 0 ? 1 : 0;
+        InstanceLock held(alice);
+        const char byte = held.state() == State::Ours ? 1 : 0;
         [[maybe_unused]] ssize_t n = ::write(ready[1], &byte, 1);
         ::pause();
         ::_exit(0);
@@ -46,14 +50,46 @@ TEST(InstanceLock, OneHolderPerFileReleasedWhenTheHolderGoes)
     char held = 0;
     ASSERT_EQ(::read(ready[0], &held, 1), 1);
     ASSERT_EQ(held, 1);
-    EXPECT_EQ(lockProgramFile(program), LockHeldElsewhere);
+    EXPECT_EQ(InstanceLock(alice).state(), State::HeldElsewhere);
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
-    const int again = lockProgramFile(program);
-    EXPECT_GE(again, 0);
-    ::close(again);
+    EXPECT_EQ(InstanceLock(alice).state(), State::Ours);
+}
 
-    EXPECT_EQ(lockProgramFile(dir.path() + "/missing"), LockUnavailable);
+TEST(InstanceLock, AFolderThatCannotBeMadeIsNotTakenForAnotherInstance)
+{
+    QTemporaryDir dir;
+    QFile plain(dir.path() + "/file");
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    EXPECT_EQ(InstanceLock(plain.fileName() + "/mosaro").state(), State::Unknown);
+}
+
+TEST(InstanceChannel, ASecondStartReachesTheCopyOfItsOwnDataFolderOnly)
+{
+    QTemporaryDir runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const QString path = InstanceChannel::pathFor("/home/alice/.local/share/mosaro");
+    EXPECT_TRUE(path.startsWith(runtime.path() + "/"));
+    EXPECT_EQ(path, InstanceChannel::pathFor("/home/alice/.local/share/mosaro/"));
+    const QString other = InstanceChannel::pathFor("/home/bob/.local/share/mosaro");
+    EXPECT_NE(path, other);
+
+    EXPECT_FALSE(InstanceChannel::knock(path));  // no one runs yet
+    // A killed copy leaves its socket file behind; the next holder of the lock takes over.
+    QFile stale(path);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    InstanceChannel channel;
+    ASSERT_TRUE(channel.listen(path));
+    int knocks = 0;
+    QObject::connect(&channel, &InstanceChannel::knocked, [&knocks] { ++knocks; });
+    EXPECT_TRUE(InstanceChannel::knock(path));
+    EXPECT_FALSE(InstanceChannel::knock(other));
+    const QDeadlineTimer deadline(5000);
+    while (knocks == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(knocks, 1);
+    qunsetenv("XDG_RUNTIME_DIR");
 }
 
 }  // namespace

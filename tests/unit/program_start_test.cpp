@@ -33,7 +33,7 @@ int zombieChildren()
 class ProgramStart : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    DesktopPlatform platform;
+    DesktopPlatform platform{QDir::tempPath()};
     QString folder;
     QString record;
     QString recorder;

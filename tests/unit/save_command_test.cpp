@@ -51,6 +51,21 @@ TEST_F(SaveCommandTest, OkSavesFromTheProgramFolderAndRestoresTheCurrentDirector
     EXPECT_EQ(platform.cwd, QStringLiteral("/opt/tools"));
 }
 
+TEST_F(SaveCommandTest, BothSavesWriteIntoTheDataFolderNotThePrograms)
+{
+    QTemporaryDir userData;
+    platform.dataDir = userData.path();
+    platform.answers = {MsgAnswer::Ok};
+    mnuFrmSave_Click(store, platform);
+    EXPECT_EQ(readBytes(dataFilePath(userData.path())), formatItemFile(store).bytes);
+    EXPECT_EQ(platform.directoryChanges, (std::vector<QString>{dir.path(), "/opt/tools"}));
+
+    store.PageCnt = 2;
+    saveForClose(store, platform);
+    EXPECT_EQ(readBytes(dataFilePath(userData.path())), formatItemFile(store).bytes);
+    EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
+}
+
 TEST_F(SaveCommandTest, CancelLeavesTheFileUntouched)
 {
     writeBytes(dataFile(), "0\r\n");

@@ -3,22 +3,15 @@
 #include "platform/desktop/association.h"
 #include "platform/desktop/file_dialogs.h"
 #include "platform/desktop/icon_source.h"
-#include "platform/desktop/instance_lock.h"
 #include "platform/desktop/modal_ui.h"
 #include "platform/desktop/program_start.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-#include <unistd.h>
+DesktopPlatform::DesktopPlatform(const QString& dataFolder) : dataFolder_(dataFolder) {}
 
-DesktopPlatform::DesktopPlatform() = default;
-
-DesktopPlatform::~DesktopPlatform()
-{
-    if (instanceLock_ >= 0)
-        ::close(instanceLock_);
-}
+DesktopPlatform::~DesktopPlatform() = default;
 
 int DesktopPlatform::messageBox(const QString& text, int style, const QString& title)
 {
@@ -69,15 +62,9 @@ QString DesktopPlatform::programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-bool DesktopPlatform::claimSingleInstance()
+QString DesktopPlatform::dataFolder()
 {
-    if (instanceLock_ >= 0)
-        return true;
-    const int fd = lockProgramFile(QCoreApplication::applicationFilePath());
-    if (fd == LockHeldElsewhere)
-        return false;
-    instanceLock_ = fd;
-    return true;
+    return dataFolder_;
 }
 
 QString DesktopPlatform::currentDirectory()

@@ -7,7 +7,7 @@
 // The platform on a Linux desktop: Qt dialogs, icon files, XDG associations, real processes.
 class DesktopPlatform : public Platform {
 public:
-    DesktopPlatform();
+    explicit DesktopPlatform(const QString& dataFolder);
     ~DesktopPlatform() override;
 
     int messageBox(const QString& text, int style, const QString& title) override;
@@ -21,12 +21,12 @@ public:
     QString findExecutable(const QString& fileName, const QString& directory) override;
 
     QString programFolder() override;
-    bool claimSingleInstance() override;
+    QString dataFolder() override;
     QString currentDirectory() override;
     bool setCurrentDirectory(const QString& path) override;
     StartResult startCommandLine(const QString& commandLine, const QString& workingDir) override;
 
 private:
-    int instanceLock_ = -1;
+    QString dataFolder_;
     std::map<int, QImage> fallbackIcons_;
 };

@@ -1,21 +1,33 @@
 #include "platform/desktop/instance_lock.h"
 
+#include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
-int lockProgramFile(const QString& programPath)
+InstanceLock::InstanceLock(const QString& dataFolder)
 {
-    const QByteArray path = QFile::encodeName(programPath);
+    QDir().mkpath(dataFolder);
+    const QByteArray path = QFile::encodeName(dataFolder);
     // O_CLOEXEC: started programs must not inherit the lock.
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return LockUnavailable;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return LockHeldElsewhere;
+    fd_ = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0)
+        return;
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+        state_ = State::Ours;
+        return;
     }
-    return fd;
+    if (errno == EWOULDBLOCK)
+        state_ = State::HeldElsewhere;
+    ::close(fd_);
+    fd_ = -1;
+}
+
+InstanceLock::~InstanceLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
 }
