@@ -48,6 +48,7 @@ private:
     void redrawPreview();
     void clearPreview();
     bool allFieldsStorable();
+    void refuseApply(const QString& reason);
 
     Mosaro& owner_;
     const int16_t page_;

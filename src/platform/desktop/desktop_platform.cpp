@@ -1,5 +1,7 @@
 #include "platform/desktop/desktop_platform.h"
 
+#include "platform/desktop/command_split.h"
+#include "platform/desktop/entry_start.h"
 #include "platform/desktop/icon_source.h"
 #include "platform/desktop/instance_lock.h"
 
@@ -54,4 +56,18 @@ QString DesktopPlatform::currentDirectory()
 bool DesktopPlatform::setCurrentDirectory(const QString& path)
 {
     return QDir::setCurrent(path);
+}
+
+StartResult DesktopPlatform::startDesktopEntry(const QString& entryFile, const QString& parameters,
+                                               const QString& document, const QString& workingDir)
+{
+    QStringList arguments = splitArguments(parameters);
+    if (!document.isEmpty())
+        arguments << document;
+    return startDesktopEntryFile(entryFile, arguments, workingDir);
+}
+
+EntrySummary DesktopPlatform::describeDesktopEntry(const QString& entryFile)
+{
+    return summarizeDesktopEntry(entryFile);
 }
