@@ -60,7 +60,8 @@ protected:
     {
         for (const char* reserved : {"\\", "\"", "`", "$"})
             path.replace(reserved, QString("\\") + reserved);
-        return ('"' + path + '"').replace("\\", "\\\\");
+        QString quoted = '"' + path + '"';
+        return quoted.replace("\\", "\\\\");
     }
 };
 
