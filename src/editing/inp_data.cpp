@@ -1,6 +1,7 @@
 #include "editing/inp_data.h"
 
 #include "editing/draw_item_icon.h"
+#include "editing/item_from_file.h"
 #include "platform/platform.h"
 #include "platform/widgets/bgr_color.h"
 #include "platform/widgets/dialog_window.h"
@@ -196,20 +197,33 @@ void InpData::Form_Load()
 bool InpData::allFieldsStorable()
 {
     for (int i = 0; i < TextBoxCount; ++i) {
-        if (canStoreText(Text1[size_t(i)]->text()))
+        const QString character = unstorableCharacter(Text1[size_t(i)]->text());
+        if (character.isEmpty())
             continue;
         Text1[size_t(i)]->setFocus();
-        platform_.messageBox(
-            QStringLiteral("「%1」に保存できない文字（\" や改行など）が含まれています。\n"
-                           "その文字を取り除いてから、もう一度「%2」を押してください。"
-                           "何も保存していません。")
-                .arg(Label1[size_t(i)]->text(), ComOk->text()),
-            MsgStyle::Exclamation, Caption);
-        // Nothing more here: the dialog may be gone once the box returns (the program was
-        // told to quit meanwhile).
+        refuseApply(QStringLiteral("「%1」に保存できない文字%2が含まれています。\n"
+                                   "その文字を取り除いてから、もう一度「%3」を押してください。")
+                        .arg(Label1[size_t(i)]->text(), character, ComOk->text()));
+        return false;
+    }
+    // The association comes from the program browse, not from a box, but is stored all the same.
+    const QString& association = record().AssocExe;
+    const QString character = unstorableCharacter(association);
+    if (!character.isEmpty()) {
+        refuseApply(QStringLiteral("関連付けられたプログラム「%1」に保存できない文字%2が含まれています。\n"
+                                   "「%3」の「%4」で選び直してください。")
+                        .arg(association, character, Label1[0]->text(), ComShow->text()));
         return false;
     }
     return true;
+}
+
+void InpData::refuseApply(const QString& reason)
+{
+    owner_.platform().messageBox(reason + QStringLiteral("何も保存していません。"),
+                                 MsgStyle::Exclamation, Caption);
+    // Nothing more here: the dialog may be gone once the box returns (the program was told
+    // to quit meanwhile).
 }
 
 void InpData::ComOk_Click()
@@ -278,25 +292,25 @@ void InpData::ComShow_Click()
     if (!alive || !chosen)
         return;
     const QString& path = chosen->fullPath;
-    const PathParts parts = splitItemPath(path);
+    const FileItem made = itemFromFile(path, path, platform);
+    const QString unstorable = unstorableItemReason(path, made);
+    if (!unstorable.isEmpty()) {
+        // The fields stay as they were: nothing the data file cannot hold gets in.
+        platform.messageBox(QStringLiteral("「%1」は選べません。\n\n%2").arg(path, unstorable),
+                            MsgStyle::Exclamation, Caption);
+        return;
+    }
     Text1[0]->setText(path);
-    Text1[1]->setText(parts.folder);
-    Text1[IconField]->setText(path);
-    Text1[4]->setText(parts.title);
+    Text1[1]->setText(made.folder);
+    Text1[IconField]->setText(made.iconFile);
+    Text1[4]->setText(made.title);
     EditIconNo = 0;
 
     // The type, the association and the default colour go into the record at once.
     ItemRec& r = record();
     r.ItemColor = NewItemColor;
-    if (isProgramFile(path)) {
-        r.IsDoc = false;
-        r.AssocExe.clear();
-    } else {
-        r.IsDoc = true;
-        r.AssocExe = platform_.findExecutable(path, platform_.programFolder());
-        // A document shows the icon of the program that opens it.
-        Text1[IconField]->setText(r.AssocExe);
-    }
+    r.IsDoc = made.isDoc;
+    r.AssocExe = made.assocExe;
     redrawPreview();
 }
 

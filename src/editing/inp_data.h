@@ -55,6 +55,7 @@ private:
     void redrawPreview();
     void clearPreview();
     bool allFieldsStorable();
+    void refuseApply(const QString& reason);
 
     ItemStore& store_;
     Platform& platform_;

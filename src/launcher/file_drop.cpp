@@ -1,7 +1,7 @@
-#include "store/item_kind.h"
+#include "editing/item_from_file.h"
 #include "launcher/mosaro.h"
 #include "platform/widgets/app_title.h"
-#include "store/storable_text.h"
+#include "store/item_kind.h"
 
 #include <QFileInfo>
 #include <QMimeData>
@@ -41,36 +41,29 @@ void Mosaro::Pic_OLEDragDrop(int16_t Index, const QMimeData* Data)
     if (!dropped)
         return;
     const QString& F = *dropped;
-    if (!canStoreText(F)) {
-        platform_.messageBox(QStringLiteral("ファイル名「%1」はデータファイルに保存できない文字を"
-                                            "含むため、アイテムにできません。")
-                                 .arg(F),
-                             MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
-        return;
-    }
-
+    // A folder or a name without extension says nothing about its type by name; the
+    // lookup then needs the whole path to look at the thing itself.
     const PathParts parts = splitItemPath(F);
-    const bool program = isProgramFile(F);
-    QString associated;
-    if (!program) {
-        // A folder or a name without extension says nothing about its type by name; the
-        // lookup then needs the whole path to look at the thing itself.
-        const bool typeFromName = !parts.extension.isEmpty() && !QFileInfo(F).isDir();
-        associated =
-            platform_.findExecutable(typeFromName ? parts.name : F, platform_.programFolder());
+    const bool typeFromName = !parts.extension.isEmpty() && !QFileInfo(F).isDir();
+    const FileItem made = itemFromFile(F, typeFromName ? parts.name : F, platform_);
+    // Text the data file cannot hold never reaches the table, or every later save would fail.
+    const QString unstorable = unstorableItemReason(F, made);
+    if (!unstorable.isEmpty()) {
+        platform_.messageBox(
+            QStringLiteral("「%1」はアイテムにできません。\n\n%2").arg(F, unstorable),
+            MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("Mosaro"));
+        return;
     }
 
     ItemRec& R = store_.ItemTbl(store_.CurPage, Index);
     R.ProgName = F;
-    R.InitDir = parts.folder;
-    R.IconFile = F;
-    R.Title = parts.title;
+    R.InitDir = made.folder;
+    R.IconFile = made.iconFile;
+    R.Title = made.title;
     R.IconNo = 0;
     R.ItemColor = NewItemColor;
-    R.IsDoc = !program;
-    R.AssocExe = associated;
-    if (!program)
-        R.IconFile = associated;
+    R.IsDoc = made.isDoc;
+    R.AssocExe = made.assocExe;
     R.Used = true;
     DrowData();
 }

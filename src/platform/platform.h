@@ -42,6 +42,12 @@ struct StartResult {
     QString error;  // why it did not start, for the user
 };
 
+// What a desktop entry says about itself; empty texts where it says nothing or is unreadable.
+struct EntrySummary {
+    QString name;    // the Japanese name when it has one
+    QString folder;  // the folder its program wants to start in
+};
+
 // Everything the forms need from the desktop and the operating system. Handlers reach the
 // outside world only through this, so tests can answer every question from a script.
 class Platform {
@@ -64,7 +70,8 @@ public:
     virtual QImage extractIcon(const QString& fileName, int32_t index, int pixelSize) = 0;
     // The generic program icon shown when a file gives no icon.
     virtual QImage fallbackIcon(int pixelSize) = 0;
-    // Absolute path of the program that opens documents named like fileName; empty if none.
+    // What opens documents named like fileName, as an absolute path: the desktop entry of the
+    // default application (started with startDesktopEntry); empty if none.
     virtual QString findExecutable(const QString& fileName, const QString& directory) = 0;
 
     // The folder that holds the running program, without a trailing "/".
@@ -77,4 +84,12 @@ public:
     // Starts a command line detached in workingDir (empty: the current folder); never waits.
     virtual StartResult startCommandLine(const QString& commandLine,
                                          const QString& workingDir) = 0;
+
+    // A desktop entry stands where a program file would. Starts its application detached in
+    // workingDir with the words of parameters, then the document if one is given, as its
+    // file or URL arguments; never through a shell.
+    virtual StartResult startDesktopEntry(const QString& entryFile, const QString& parameters,
+                                          const QString& document,
+                                          const QString& workingDir) = 0;
+    virtual EntrySummary describeDesktopEntry(const QString& entryFile) = 0;
 };

@@ -57,5 +57,11 @@ bool isProgramFile(const QString& path)
     // A folder is opened by whatever opens folders, even one named like a program.
     if (QFileInfo(path).isDir())
         return false;
-    return isProgramExtension(splitItemPath(path).extension) || isNativeExecutable(path);
+    return isProgramExtension(splitItemPath(path).extension) || isDesktopEntryPath(path)
+           || isNativeExecutable(path);
+}
+
+bool isDesktopEntryPath(const QString& path)
+{
+    return path.endsWith(QLatin1String(".desktop"));
 }

@@ -12,11 +12,15 @@ struct PathParts {
 };
 PathParts splitItemPath(const QString& path);
 
-// Program or document: a program has the extension exactly "exe", "scr", "EXE" or "SCR", or is
-// a regular executable file that is an ELF binary or starts with "#!". Everything else,
-// folders included, is a document, opened by the program associated with it.
+// Program or document: a program has the extension exactly "exe", "scr", "EXE" or "SCR", is
+// a desktop entry, or is a regular executable file that is an ELF binary or starts with "#!".
+// Everything else, folders included, is a document, opened by the program associated with it.
 bool isProgramFile(const QString& path);
 
 // Whether a file's first bytes mark it as a program of this system: an ELF binary or a script
 // starting with "#!".
 bool hasProgramSignature(QByteArrayView head);
+
+// A desktop entry (a name ending in ".desktop") stands where a program file would; it is
+// started through the entry, whatever state the entry is in.
+bool isDesktopEntryPath(const QString& path);

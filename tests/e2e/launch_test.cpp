@@ -47,6 +47,22 @@ protected:
         }
         writeDataFile(file);
     }
+    // A desktop entry in a folder of the test; exec is written as the entry file holds it.
+    QString desktopEntry(const QString& id, const QString& exec, const QString& moreLines = {})
+    {
+        return writeTempFile(folder() + "/apps/" + id + ".desktop",
+                             ("[Desktop Entry]\nType=Application\nName=" + id
+                              + "\nName[ja]=記録\nExec=" + exec + "\n" + moreLines)
+                                 .toUtf8());
+    }
+    // A path quoted for an Exec line, then escaped as a desktop entry string.
+    static QString execQuoted(QString path)
+    {
+        for (const char* reserved : {"\\", "\"", "`", "$"})
+            path.replace(reserved, QString("\\") + reserved);
+        QString quoted = '"' + path + '"';
+        return quoted.replace("\\", "\\\\");
+    }
 };
 
 TEST_F(Launch, LeftClickStartsProgramsAndDocumentsInTheirFolders)
@@ -85,6 +101,40 @@ TEST_F(Launch, MissingProgramIsToldAndNothingStarts)
     EXPECT_TRUE(waitForNoWindow("^Mosaro$"));
     EXPECT_TRUE(isRunning(mosaro));
     QThread::msleep(300);
+    EXPECT_FALSE(QFile::exists(record));
+}
+
+TEST_F(Launch, DesktopEntriesStartTheirWholeCommandWithTheItemsArguments)
+{
+    const QString memo = writeTempFile(tools + "/My Docs/a b.txt", "text\n");
+    const QString viewer = desktopEntry("viewer", execQuoted(recorder) + " --from-entry %F");
+    const QString wrapped =
+        desktopEntry("wrapped", "env MOSARO_VIA=wrapper " + execQuoted(recorder) + " --opened %U");
+    const QString broken = desktopEntry("broken", "rec %f", "TryExec=no-such-tool-here\n");
+    ItemRec document = program(memo, tools + "/My Docs/", "");
+    document.IsDoc = true;
+    document.AssocExe = wrapped;
+    writeItems({{0, program(viewer, tools + "/", "-a b ")},
+                {1, document},
+                {2, program(broken, tools + "/", "")}});
+    QProcess* mosaro = start();
+    ASSERT_FALSE(mainWindow().isEmpty());
+
+    clickSlot(0);
+    EXPECT_EQ(waitForLines(record), (QStringList{tools, "--from-entry", "-a", "b"}));
+    QFile::remove(record);
+    clickSlot(0, 1, "ctrl");
+    EXPECT_EQ(waitForLines(record), (QStringList{tools, "--from-entry"}));
+    QFile::remove(record);
+    clickSlot(1);
+    EXPECT_EQ(waitForLines(record), (QStringList{tools + "/My Docs", "--opened", memo}));
+    QFile::remove(record);
+
+    clickSlot(2);
+    ASSERT_FALSE(waitForWindow("^Mosaro$").isEmpty()) << "no message box";
+    keys({}, {"Return"});
+    EXPECT_TRUE(waitForNoWindow("^Mosaro$"));
+    EXPECT_TRUE(isRunning(mosaro));
     EXPECT_FALSE(QFile::exists(record));
 }
 

@@ -180,4 +180,56 @@ TEST_F(FileDrop, TextAndUnstorableNamesLeaveTheSlotAlone)
     EXPECT_TRUE(platform.messages[0].text.contains(unstorable));
 }
 
+TEST_F(FileDrop, DesktopEntryBecomesAProgramItemNamedByTheEntry)
+{
+    const QString im = "/usr/share/applications/display-im6.q16.desktop";
+    platform.desktopEntries[im] = {QString::fromUtf8("画像表示 (q16)"), "/opt/im"};
+    openWindow();
+    drop(pic(0), *files({im}));
+
+    const ItemRec& r = store.ItemTbl(0, 0);
+    EXPECT_TRUE(r.Used);
+    EXPECT_FALSE(r.IsDoc);
+    EXPECT_EQ(r.ProgName, im);
+    EXPECT_EQ(r.Title, QString::fromUtf8("画像表示 (q16)"));
+    EXPECT_EQ(r.InitDir, QStringLiteral("/opt/im/"));
+    EXPECT_EQ(r.IconFile, im);  // the icon code reads the entry's Icon
+    EXPECT_EQ(r.AssocExe, QString());
+    EXPECT_TRUE(platform.lookups.empty());
+
+    // An entry that says nothing of itself is named and placed like any program file.
+    drop(pic(1), *files({"/home/u/Desktop/tool.desktop"}));
+    EXPECT_FALSE(store.ItemTbl(0, 1).IsDoc);
+    EXPECT_EQ(store.ItemTbl(0, 1).Title, QStringLiteral("tool"));
+    EXPECT_EQ(store.ItemTbl(0, 1).InitDir, QStringLiteral("/home/u/Desktop/"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(FileDrop, AnythingTheDataFileCannotHoldIsRefusedNamingItsCharacter)
+{
+    store.ItemTbl(0, 4) = item("kept");
+    const QString association =
+        QString::fromUtf8("/home/ren\u00E9/.local/share/applications/v.desktop");
+    platform.associations["photo.jpg"] = association;
+    const QString entry = "/opt/apps/cafe.desktop";
+    platform.desktopEntries[entry] = {QString::fromUtf8("Caf\u00E9"), QString()};
+    openWindow();
+
+    drop(pic(4), *files({"/home/u/photo.jpg"}));
+    drop(pic(4), *files({entry}));
+    drop(pic(5), *files({"/home/u/say \"hi\".txt"}));
+
+    EXPECT_EQ(store.ItemTbl(0, 4), item("kept"));
+    EXPECT_FALSE(store.ItemTbl(0, 5).Used);
+    ASSERT_EQ(platform.messages.size(), 3u);
+    for (const auto& message : platform.messages)
+        EXPECT_EQ(message.style, 48);
+    EXPECT_TRUE(platform.messages[0].text.contains(association));
+    EXPECT_TRUE(platform.messages[0].text.contains("/home/u/photo.jpg"));
+    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8("「é」（U+00E9）")));
+    EXPECT_TRUE(platform.messages[1].text.contains(entry));
+    EXPECT_TRUE(platform.messages[1].text.contains(QString::fromUtf8("「é」")));
+    EXPECT_TRUE(platform.messages[2].text.contains(QString::fromUtf8("「\"」（U+0022）")));
+}
+
 }  // namespace

@@ -461,6 +461,7 @@ TEST_F(ItemProperties, ApplyRefusesTextTheDataFileCannotHold)
     dialog->ComOk_Click();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].style, MsgStyle::Exclamation);
+    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8("「\"」（U+0022）")));
     EXPECT_TRUE(
         platform.messages[0].text.contains(dialog->findChild<QLabel*>("Label1(3)")->text()));
     EXPECT_EQ(store.ItemTbl(0, 0), item("a"));
@@ -472,7 +473,62 @@ TEST_F(ItemProperties, ApplyRefusesTextTheDataFileCannotHold)
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_TRUE(
         platform.messages[1].text.contains(dialog->findChild<QLabel*>("Label1(4)")->text()));
+    EXPECT_TRUE(platform.messages[1].text.contains(QString::fromUtf8("（U+D55C）")));
     EXPECT_EQ(store.ItemTbl(0, 0), item("a"));
+
+    // The association is stored by Apply too, though no box shows it.
+    text(4).setText("ok");
+    const QString association = QString::fromUtf8("/home/ren\u00E9/apps/v.desktop");
+    store.ItemTbl(0, 0).AssocExe = association;
+    dialog->ComOk_Click();
+    ASSERT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(platform.messages[2].style, MsgStyle::Exclamation);
+    EXPECT_TRUE(platform.messages[2].text.contains(association));
+    EXPECT_TRUE(platform.messages[2].text.contains(QString::fromUtf8("「é」（U+00E9）")));
+    EXPECT_EQ(store.ItemTbl(0, 0).Title, "a");
+    EXPECT_TRUE(window->inpData);
+}
+
+TEST_F(ItemProperties, BrowseRefusesAnAssociationTheDataFileCannotHold)
+{
+    store.ItemTbl(0, 0) = item("a");
+    const QString association = QString::fromUtf8("/home/ren\u00E9/apps/v.desktop");
+    platform.associations["/home/u/memo.txt"] = association;
+    openWindow();
+    open(0, 0);
+    text(4).setText("mine");
+
+    chooseFile("/home/u/memo.txt");
+    dialog->ComShow_Click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].style, MsgStyle::Exclamation);
+    EXPECT_TRUE(platform.messages[0].text.contains(association));
+    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8("「é」（U+00E9）")));
+    EXPECT_EQ(text(0).text(), item("a").ProgName);
+    EXPECT_EQ(text(2).text(), item("a").IconFile);
+    EXPECT_EQ(text(4).text(), "mine");
+    EXPECT_EQ(store.ItemTbl(0, 0), item("a"));
+}
+
+TEST_F(ItemProperties, BrowseOfADesktopEntryTakesItsNameAndFolder)
+{
+    const QString entry = "/usr/share/applications/display-im6.q16.desktop";
+    platform.desktopEntries[entry] = {QString::fromUtf8("画像表示"), "/opt/im/"};
+    store.ItemTbl(0, 0) = item("a");
+    store.ItemTbl(0, 0).IsDoc = true;
+    store.ItemTbl(0, 0).AssocExe = "/usr/share/applications/old.desktop";
+    openWindow();
+    open(0, 0);
+
+    chooseFile(entry);
+    dialog->ComShow_Click();
+    EXPECT_EQ(text(0).text(), entry);
+    EXPECT_EQ(text(1).text(), "/opt/im/");
+    EXPECT_EQ(text(2).text(), entry);
+    EXPECT_EQ(text(4).text(), QString::fromUtf8("画像表示"));
+    EXPECT_FALSE(store.ItemTbl(0, 0).IsDoc);
+    EXPECT_EQ(store.ItemTbl(0, 0).AssocExe, QString());
+    EXPECT_TRUE(platform.lookups.empty());
 }
 
 TEST_F(ItemProperties, PastedLineBreaksNeverReachAField)

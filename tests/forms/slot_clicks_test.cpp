@@ -218,4 +218,50 @@ TEST_F(SlotClicks, DoubleClickIsOnePress)
     EXPECT_EQ(platform.menus.size(), 1u);
 }
 
+TEST_F(SlotClicks, DesktopEntriesStartThroughTheEntryWithTheItemsArguments)
+{
+    ItemRec viewer = item("viewer");
+    viewer.ProgName = "/usr/share/applications/viewer.desktop";
+    viewer.InitDir = "/opt/viewer/";
+    viewer.CmdParam = "--new ";
+    store.ItemTbl(0, 0) = viewer;
+    ItemRec photo = item("photo");
+    photo.IsDoc = true;
+    photo.ProgName = "/home/u/a b.jpg";
+    photo.InitDir = "/home/u/";
+    photo.AssocExe = "/usr/share/applications/viewer.desktop";
+    photo.CmdParam = "-f ";
+    store.ItemTbl(0, 1) = photo;
+    openWindow();
+
+    press(pic(0), Qt::LeftButton);
+    press(pic(0), Qt::LeftButton, Qt::AltModifier);
+    press(lab(1), Qt::LeftButton);
+    press(pic(1), Qt::LeftButton, Qt::ShiftModifier);
+
+    EXPECT_TRUE(platform.launches.empty());
+    ASSERT_EQ(platform.entryLaunches.size(), 4u);
+    const QString entry = "/usr/share/applications/viewer.desktop";
+    const auto expectLaunch = [&](size_t i, const QString& parameters, const QString& document,
+                                  const QString& folder) {
+        const ScriptedPlatform::EntryLaunch& launch = platform.entryLaunches[i];
+        EXPECT_EQ(launch.entryFile, entry) << i;
+        EXPECT_EQ(launch.parameters, parameters) << i;
+        EXPECT_EQ(launch.document, document) << i;
+        EXPECT_EQ(launch.workingDir, folder) << i;
+    };
+    expectLaunch(0, "--new ", QString(), "/opt/viewer/");
+    expectLaunch(1, QString(), QString(), "/opt/viewer/");  // a modifier drops the parameters
+    expectLaunch(2, "-f ", "/home/u/a b.jpg", "/home/u/");
+    expectLaunch(3, QString(), "/home/u/a b.jpg", "/home/u/");
+
+    // A broken entry is told, naming it, as a missing program is.
+    platform.startError = "no Exec";
+    press(pic(0), Qt::LeftButton);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].style, 48);
+    EXPECT_TRUE(platform.messages[0].text.contains(entry));
+    EXPECT_TRUE(platform.messages[0].text.contains("no Exec"));
+}
+
 }  // namespace

@@ -86,3 +86,18 @@ StartResult ScriptedPlatform::startCommandLine(const QString& commandLine,
     launches.push_back({commandLine, workingDir});
     return {true, {}};
 }
+
+StartResult ScriptedPlatform::startDesktopEntry(const QString& entryFile, const QString& parameters,
+                                                const QString& document, const QString& workingDir)
+{
+    if (!startError.isEmpty())
+        return {false, startError};
+    entryLaunches.push_back({entryFile, parameters, document, workingDir});
+    return {true, {}};
+}
+
+EntrySummary ScriptedPlatform::describeDesktopEntry(const QString& entryFile)
+{
+    const auto found = desktopEntries.find(entryFile);
+    return found == desktopEntries.end() ? EntrySummary() : found->second;
+}

@@ -26,6 +26,12 @@ public:
         QString commandLine;
         QString workingDir;
     };
+    struct EntryLaunch {
+        QString entryFile;
+        QString parameters;
+        QString document;
+        QString workingDir;
+    };
 
     // Answers, taken from the front; an empty queue answers as closing the box would
     // (OK for an OK-only box, otherwise Cancel), an empty text, no menu choice, a cancelled
@@ -43,6 +49,7 @@ public:
     std::vector<QString> fileFilters;
     int colorDialogs = 0;
     std::vector<Launch> launches;
+    std::vector<EntryLaunch> entryLaunches;
     std::vector<std::pair<QString, QString>> lookups;  // association lookups: file, folder
     std::vector<QString> directoryChanges;
 
@@ -50,6 +57,7 @@ public:
     std::map<std::pair<QString, int32_t>, QImage> icons;  // (file, index) -> icon
     QImage fallback;                                      // solid magenta unless set
     std::map<QString, QString> associations;              // file name -> program
+    std::map<QString, EntrySummary> desktopEntries;       // entry file -> what it says
     QString folder = QStringLiteral("/opt/mosaro");
     QString dataDir;  // empty: the data file lives in folder
     QString cwd = QStringLiteral("/");
@@ -71,6 +79,9 @@ public:
     QString currentDirectory() override { return cwd; }
     bool setCurrentDirectory(const QString& path) override;
     StartResult startCommandLine(const QString& commandLine, const QString& workingDir) override;
+    StartResult startDesktopEntry(const QString& entryFile, const QString& parameters,
+                                  const QString& document, const QString& workingDir) override;
+    EntrySummary describeDesktopEntry(const QString& entryFile) override;
 };
 
 // A square image of one colour, for telling icons apart by their pixels.

@@ -1,4 +1,5 @@
 #include "platform/desktop/association.h"
+#include "platform/desktop/entry_command.h"
 
 #include "support/temp_files.h"
 
@@ -40,17 +41,20 @@ protected:
         qunsetenv("XDG_CURRENT_DESKTOP");
         qputenv("PATH", bin.toUtf8());
 
-        for (const char* name : {"editor", "viewer", "files app"})
+        for (const char* name : {"editor", "viewer", "files app", "env", "flatpak"})
             writeTempFile(bin + "/" + name, "#!/bin/sh\n", true);
         application("editor", "editor %f", "text/plain;");
         application("viewer", "viewer %f", "image/png;text/plain;");
         application("files", "\"" + bin + "/files app\" %U", "inode/directory;");
         application("broken", "no-such-program %f", "application/pdf;");
+        application("wrapped", "env VAR=1 \"" + bin + "/files app\" --new %U", "image/jpeg;");
+        application("sandboxed", "flatpak run org.example.App %U", "image/gif;");
         // What the system keeps from the entries' MimeType lines (update-desktop-database).
         writeTempFile(data + "/applications/mimeinfo.cache",
                       "[MIME Cache]\ntext/plain=editor.desktop;viewer.desktop;\n"
                       "image/png=viewer.desktop;\ninode/directory=files.desktop;\n"
-                      "application/pdf=broken.desktop;\n");
+                      "application/pdf=broken.desktop;\nimage/jpeg=wrapped.desktop;\n"
+                      "image/gif=sandboxed.desktop;\n");
         // The user's choice comes before the system's.
         writeTempFile(data + "/applications/mimeapps.list",
                       "[Default Applications]\ntext/plain=viewer.desktop\n");
@@ -68,6 +72,11 @@ protected:
         }
     }
 
+    QString entry(const QString& id) const
+    {
+        return dir.filePath("data/applications/" + id + ".desktop");
+    }
+
     void application(const QString& id, const QString& exec, const QString& types)
     {
         writeTempFile(dir.filePath("data/applications/" + id + ".desktop"),
@@ -77,7 +86,7 @@ protected:
     }
 };
 
-TEST_F(Association, DefaultApplicationOfTheTypeAsAnAbsoluteProgramPath)
+TEST_F(Association, DefaultApplicationOfTheTypeAsItsDesktopEntry)
 {
     const QString folder = dir.filePath("docs");
     QDir().mkpath(folder);
@@ -86,17 +95,27 @@ TEST_F(Association, DefaultApplicationOfTheTypeAsAnAbsoluteProgramPath)
     writeTempFile(folder + "/memo.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
 
     // By name; the file need not exist, and an existing one's content does not count.
-    EXPECT_EQ(associatedProgram("memo.txt", "/nowhere"), bin + "/editor");
-    EXPECT_EQ(associatedProgram("report.final.txt", folder), bin + "/editor");
-    EXPECT_EQ(associatedProgram("memo.txt", folder), bin + "/editor");
+    EXPECT_EQ(associatedProgram("memo.txt", "/nowhere"), entry("editor"));
+    EXPECT_EQ(associatedProgram("report.final.txt", folder), entry("editor"));
+    EXPECT_EQ(associatedProgram("memo.txt", folder), entry("editor"));
     // Only the entries' own type lists name an application for PNG.
-    EXPECT_EQ(associatedProgram("photo.png", folder), bin + "/viewer");
+    EXPECT_EQ(associatedProgram("photo.png", folder), entry("viewer"));
     // A name without extension is judged by content when the file is there.
-    EXPECT_EQ(associatedProgram("notes", folder), bin + "/editor");
-    EXPECT_EQ(associatedProgram("picture", folder), bin + "/viewer");
-    EXPECT_EQ(associatedProgram(folder + "/picture", "/nowhere"), bin + "/viewer");
-    // Folders open with the folder application, its quoted path kept whole.
-    EXPECT_EQ(associatedProgram(folder, "/nowhere"), bin + "/files app");
+    EXPECT_EQ(associatedProgram("notes", folder), entry("editor"));
+    EXPECT_EQ(associatedProgram("picture", folder), entry("viewer"));
+    EXPECT_EQ(associatedProgram(folder + "/picture", "/nowhere"), entry("viewer"));
+    // Folders open with the folder application.
+    EXPECT_EQ(associatedProgram(folder, "/nowhere"), entry("files"));
+
+    // Wrappers in front of the program are kept: the entry is started whole.
+    EXPECT_EQ(associatedProgram("photo.jpg", folder), entry("wrapped"));
+    const EntryCommand wrapped = entryCommand(entry("wrapped"), {folder + "/a b.jpg"});
+    EXPECT_EQ(wrapped.program, bin + "/env");
+    EXPECT_EQ(wrapped.arguments,
+              (QStringList{"VAR=1", bin + "/files app", "--new", folder + "/a b.jpg"}));
+    EXPECT_EQ(associatedProgram("anim.gif", folder), entry("sandboxed"));
+    EXPECT_EQ(entryCommand(entry("sandboxed"), {"/d/x.gif"}).arguments,
+              (QStringList{"run", "org.example.App", "/d/x.gif"}));
 
     // Nothing found: an unknown type, a missing file without extension, a program not on PATH.
     EXPECT_EQ(associatedProgram("data.zzqx", folder), QString());

@@ -81,4 +81,14 @@ TEST(StorableText, RefusesQuotesLineBreaksAndLossyCharacters)
     EXPECT_FALSE(canStoreText(u"caf\u00E9"_qs));
 }
 
+TEST(StorableText, NamesTheFirstCharacterItCannotStore)
+{
+    EXPECT_EQ(unstorableCharacter(u"/opt/表計算 ～/a.txt"_qs), QString());
+    EXPECT_EQ(unstorableCharacter(u"/home/ren\u00E9/\u00FC.desktop"_qs), u"「é」（U+00E9）"_qs);
+    EXPECT_EQ(unstorableCharacter(u"say \"hi\""_qs), u"「\"」（U+0022）"_qs);
+    EXPECT_EQ(unstorableCharacter(u"two\r\nlines"_qs), u"改行（U+000D）"_qs);
+    EXPECT_EQ(unstorableCharacter(u"wave\u301C"_qs), u"「\u301C」（U+301C）"_qs);
+    EXPECT_EQ(unstorableCharacter(u"emoji \U0001F600!"_qs), u"「\U0001F600」（U+1F600）"_qs);
+}
+
 } // namespace

@@ -41,10 +41,12 @@ TEST(ItemPath, NamesWithoutDotAndTheRootKeepTheirWholeName)
 TEST(ItemKind, OnlyExactProgramExtensionsCountByName)
 {
     // None of these exist: the name alone decides.
-    for (const char* path : {"/games/Stars.SCR", "/tools/app.exe", "/tools/APP.EXE", "/x/s.scr"})
+    for (const char* path : {"/games/Stars.SCR", "/tools/app.exe", "/tools/APP.EXE", "/x/s.scr",
+                             "/usr/share/applications/display-im6.q16.desktop"})
         EXPECT_TRUE(isProgramFile(path)) << path;
     for (const char* path :
-         {"/setup/Install.Exe", "/x/s.Scr", "/x/app.exe2", "/x/exe", "/docs/memo.txt", "/"})
+         {"/setup/Install.Exe", "/x/s.Scr", "/x/app.exe2", "/x/exe", "/docs/memo.txt", "/",
+          "/x/app.desktop.bak", "/x/app.Desktop"})
         EXPECT_FALSE(isProgramFile(path)) << path;
 }
 
@@ -58,6 +60,8 @@ TEST(ItemKind, ExecutableBinariesAndScriptsAreProgramsOtherFilesAndFoldersAreNot
     EXPECT_FALSE(isProgramFile(writeTempFile(dir.filePath("data"), "echo hi\n", true)));
     ASSERT_TRUE(QDir(dir.path()).mkpath("tools.exe"));
     EXPECT_FALSE(isProgramFile(dir.filePath("tools.exe")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath("apps.desktop"));
+    EXPECT_FALSE(isProgramFile(dir.filePath("apps.desktop")));
     EXPECT_FALSE(isProgramFile(dir.path()));
 }
 

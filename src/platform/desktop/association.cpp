@@ -1,9 +1,11 @@
 #include "platform/desktop/association.h"
 
+#include "platform/desktop/entry_command.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QStandardPaths>
 
 #include "platform/desktop/gio.h"
 
@@ -19,29 +21,20 @@ QMimeType documentType(const QFileInfo& file)
     return database.mimeTypeForFile(file.filePath(), QMimeDatabase::MatchExtension);
 }
 
-// The first word of an Exec line, its quotes undone. GIO's own executable name cuts the line at
-// the first blank, which breaks a quoted path with blanks.
-QString programOfCommandLine(const char* commandLine)
-{
-    int argc = 0;
-    char** argv = nullptr;
-    if (!commandLine || !g_shell_parse_argv(commandLine, &argc, &argv, nullptr))
-        return {};
-    const QString program = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
-    g_strfreev(argv);
-    return program;
-}
-
-// The default application's program as its desktop entry names it, following the user's and
-// the system's mimeapps.list and the entries' own MIME lists.
-QString defaultProgramFor(const QMimeType& type)
+// The desktop entry of the default application, following the user's and the system's
+// mimeapps.list and the entries' own MIME lists. The entry is kept whole: its Exec line may
+// hold a wrapper (env, flatpak run) whose first word alone opens nothing.
+QString defaultEntryFor(const QMimeType& type)
 {
     GAppInfo* app = g_app_info_get_default_for_type(type.name().toUtf8().constData(), FALSE);
     if (!app)
         return {};
-    const QString program = programOfCommandLine(g_app_info_get_commandline(app));
+    const char* file =
+        G_IS_DESKTOP_APP_INFO(app) ? g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(app))
+                                   : nullptr;
+    const QString entry = file ? QFile::decodeName(file) : QString();
     g_object_unref(app);
-    return program;
+    return entry;
 }
 
 }  // namespace
@@ -55,8 +48,9 @@ QString associatedProgram(const QString& fileName, const QString& directory)
     // An unknown type has no association, whatever may claim to open any data.
     if (!type.isValid() || type.isDefault())
         return {};
-    const QString program = defaultProgramFor(type);
-    if (program.isEmpty())
+    const QString entry = defaultEntryFor(type);
+    // GIO offers entries whose program is missing as well; those open nothing.
+    if (entry.isEmpty() || !entryCommand(entry, {}).error.isEmpty())
         return {};
-    return QStandardPaths::findExecutable(program);
+    return entry;
 }

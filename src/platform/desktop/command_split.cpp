@@ -162,3 +162,8 @@ SplitCommand splitCommandLine(const QString& line, const QString& workingDir)
     command.arguments = joinSplitPaths(line, tokenize(line, rest));
     return command;
 }
+
+QStringList splitArguments(const QString& parameters)
+{
+    return joinSplitPaths(parameters, tokenize(parameters, 0));
+}

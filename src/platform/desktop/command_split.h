@@ -18,3 +18,6 @@ struct SplitCommand {
 // joined back into one, since a Linux program cannot re-read the raw line to find them.
 // Nothing is ever interpreted by a shell.
 SplitCommand splitCommandLine(const QString& line, const QString& workingDir);
+
+// Parameters alone, split into arguments by the same rules as the rest of a command line.
+QStringList splitArguments(const QString& parameters);

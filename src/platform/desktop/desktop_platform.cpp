@@ -1,6 +1,8 @@
 #include "platform/desktop/desktop_platform.h"
 
 #include "platform/desktop/association.h"
+#include "platform/desktop/command_split.h"
+#include "platform/desktop/entry_start.h"
 #include "platform/desktop/file_dialogs.h"
 #include "platform/desktop/icon_source.h"
 #include "platform/desktop/modal_ui.h"
@@ -81,4 +83,18 @@ StartResult DesktopPlatform::startCommandLine(const QString& commandLine,
                                               const QString& workingDir)
 {
     return startDetached(commandLine, workingDir);
+}
+
+StartResult DesktopPlatform::startDesktopEntry(const QString& entryFile, const QString& parameters,
+                                               const QString& document, const QString& workingDir)
+{
+    QStringList arguments = splitArguments(parameters);
+    if (!document.isEmpty())
+        arguments << document;
+    return startDesktopEntryFile(entryFile, arguments, workingDir);
+}
+
+EntrySummary DesktopPlatform::describeDesktopEntry(const QString& entryFile)
+{
+    return summarizeDesktopEntry(entryFile);
 }

@@ -25,6 +25,9 @@ public:
     QString currentDirectory() override;
     bool setCurrentDirectory(const QString& path) override;
     StartResult startCommandLine(const QString& commandLine, const QString& workingDir) override;
+    StartResult startDesktopEntry(const QString& entryFile, const QString& parameters,
+                                  const QString& document, const QString& workingDir) override;
+    EntrySummary describeDesktopEntry(const QString& entryFile) override;
 
 private:
     QString dataFolder_;
