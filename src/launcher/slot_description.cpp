@@ -23,7 +23,7 @@ QString asRichText(const QString& plain)
     return QLatin1String("<p>") + html + QLatin1String("</p>");
 }
 
-}  // namespace
+} // namespace
 
 QString slotAccessibleName(const ItemRec& r)
 {
@@ -37,7 +37,8 @@ QString slotDescription(const ItemRec& r)
 {
     if (!r.Used)
         return {};
-    const QString kind = r.IsDoc ? QStringLiteral("ドキュメント: ") : QStringLiteral("プログラム: ");
+    const QString kind =
+        r.IsDoc ? QStringLiteral("ドキュメント: ") : QStringLiteral("プログラム: ");
     return kind + r.ProgName + folderLine(r);
 }
 

@@ -15,7 +15,7 @@ constexpr int16_t RightButton = 2;
 constexpr int Columns = 5;
 constexpr int Rows = SlotCount / Columns;
 
-}  // namespace
+} // namespace
 
 SlotKeys::SlotKeys(Mosaro& window, const std::array<PicBox*, SlotCount>& pics,
                    const std::array<SlotLabel*, SlotCount>& labs)
@@ -67,8 +67,12 @@ bool SlotKeys::slotKey(int16_t index, const QKeyEvent& key)
     case Qt::Key_Right: moveFocus(index, 1, 0); return true;
     case Qt::Key_Up: moveFocus(index, 0, -1); return true;
     case Qt::Key_Down: moveFocus(index, 0, 1); return true;
-    case Qt::Key_PageUp: window_.VScroll1->triggerAction(QScrollBar::SliderSingleStepSub); return true;
-    case Qt::Key_PageDown: window_.VScroll1->triggerAction(QScrollBar::SliderSingleStepAdd); return true;
+    case Qt::Key_PageUp:
+        window_.VScroll1->triggerAction(QScrollBar::SliderSingleStepSub);
+        return true;
+    case Qt::Key_PageDown:
+        window_.VScroll1->triggerAction(QScrollBar::SliderSingleStepAdd);
+        return true;
     case Qt::Key_Home: goToPage(window_.VScroll1->minimum()); return true;
     case Qt::Key_End: goToPage(window_.VScroll1->maximum()); return true;
     default: return false;

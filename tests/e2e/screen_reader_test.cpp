@@ -43,8 +43,8 @@ protected:
     {
         QProcess reader;
         // The system's own interpreter, which the accessibility bindings are installed for.
-        reader.start("/usr/bin/python3", {E2E_SCRIPTS "/slot_names.py",
-                                 QString::number(program->processId())});
+        reader.start("/usr/bin/python3",
+                     {E2E_SCRIPTS "/slot_names.py", QString::number(program->processId())});
         reader.waitForFinished(10000);
         return QString::fromUtf8(reader.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
@@ -110,4 +110,4 @@ TEST_F(ScreenReader, ReadsTheSlotNamesOfEachPage)
     EXPECT_EQ(slotNamesOnceThey(mosaro, first), first);
 }
 
-}  // namespace
+} // namespace

@@ -39,4 +39,4 @@ TEST_F(DialogNames, ControlsAreNamedByTheirLabels)
     EXPECT_EQ(nameOf(window->inpDelPg, "TexPag(0)"), labelText(window->inpDelPg, "Label2"));
 }
 
-}  // namespace
+} // namespace

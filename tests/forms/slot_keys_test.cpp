@@ -78,7 +78,8 @@ TEST_F(SlotKeys, ReturnAndSpaceStartTheItemAsALeftClickDoes)
     EXPECT_EQ(platform.launches[0].workingDir, QStringLiteral("/opt/tools/"));
     EXPECT_EQ(platform.launches[1].commandLine, QStringLiteral("/opt/tools/app"));
     EXPECT_EQ(platform.launches[2].commandLine, QStringLiteral("/opt/tools/app -a "));
-    EXPECT_EQ(platform.launches[3].commandLine, QStringLiteral("/usr/bin/editor  /home/u/memo.txt"));
+    EXPECT_EQ(platform.launches[3].commandLine,
+              QStringLiteral("/usr/bin/editor  /home/u/memo.txt"));
     EXPECT_EQ(platform.launches[4].commandLine, QStringLiteral("/usr/bin/editor /home/u/memo.txt"));
     EXPECT_EQ(platform.cwd, QStringLiteral("/home/u/"));
     EXPECT_TRUE(platform.messages.empty());
@@ -102,20 +103,20 @@ TEST_F(SlotKeys, MenuKeyAndShiftF10OpenTheSlotMenuAtTheSlot)
     type(Qt::Key_Menu);
     ASSERT_EQ(platform.menus.size(), 1u);
     EXPECT_TRUE(isSlotMenu(platform.menus[0]));
-    EXPECT_TRUE(platform.menus[0][0].enabled);  // cut: the slot is used
+    EXPECT_TRUE(platform.menus[0][0].enabled); // cut: the slot is used
     EXPECT_EQ(platform.menuAnchors[0], middleOf(pic(3)));
     EXPECT_EQ(store.CurSlot, 3);
-    EXPECT_EQ(store.ClipRec, item("three"));  // the chosen command ran
+    EXPECT_EQ(store.ClipRec, item("three")); // the chosen command ran
 
     focus(lab(3));
-    type(Qt::Key_F10);  // F10 alone is not for the slot
+    type(Qt::Key_F10); // F10 alone is not for the slot
     EXPECT_EQ(platform.menus.size(), 1u);
     focus(pic(8));
     type(Qt::Key_F10, Qt::ShiftModifier);
     ASSERT_EQ(platform.menus.size(), 2u);
     EXPECT_TRUE(isSlotMenu(platform.menus[1]));
-    EXPECT_FALSE(platform.menus[1][0].enabled);  // cut: the slot is empty
-    EXPECT_TRUE(platform.menus[1][2].enabled);   // paste: the copy is held
+    EXPECT_FALSE(platform.menus[1][0].enabled); // cut: the slot is empty
+    EXPECT_TRUE(platform.menus[1][2].enabled);  // paste: the copy is held
     EXPECT_EQ(platform.menuAnchors[1], middleOf(pic(8)));
     EXPECT_EQ(store.CurSlot, 8);
 
@@ -220,8 +221,10 @@ TEST_F(SlotKeys, FocusMarkStandsOutOnLightDarkAndEmptySlots)
             const QPoint corner = pic(slot).geometry().topLeft();
             int best = 0;
             for (int d = 0; d < 4; ++d) {
-                best = std::max(best, contrast(shot.pixelColor(corner + QPoint(40, d)), background));
-                best = std::max(best, contrast(shot.pixelColor(corner + QPoint(d, 55)), background));
+                best =
+                    std::max(best, contrast(shot.pixelColor(corner + QPoint(40, d)), background));
+                best =
+                    std::max(best, contrast(shot.pixelColor(corner + QPoint(d, 55)), background));
             }
             return best;
         };
@@ -242,8 +245,8 @@ TEST_F(SlotKeys, FocusMarkStandsOutOnLightDarkAndEmptySlots)
     std::vector<QRgb> column;
     for (int y = 0; y < 9; ++y)
         column.push_back(doubled.pixel(top + QPoint(0, y)) & 0xFFFFFF);
-    const std::vector<QRgb> expected = {0, 0, 0, 0, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
-                                        0xFFFFFF};
+    const std::vector<QRgb> expected = {0,        0,        0,        0,       0xFFFFFF,
+                                        0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
     EXPECT_EQ(column, expected);
 }
 
@@ -282,7 +285,8 @@ TEST_F(SlotKeys, SlotsAreNamedAndDescribedForScreenReadersAndTooltips)
         const QStringList lines = shown.toPlainText().split('\n');
         ASSERT_EQ(lines.size(), 3) << hovered->objectName().toStdString();
         EXPECT_EQ(lines[0], memo.Title);
-        EXPECT_TRUE(lines[1].endsWith("/usr/bin/editor -r  /home/u/memo.txt")) << lines[1].toStdString();
+        EXPECT_TRUE(lines[1].endsWith("/usr/bin/editor -r  /home/u/memo.txt"))
+            << lines[1].toStdString();
         EXPECT_TRUE(lines[2].endsWith(" /home/u/")) << lines[2].toStdString();
         QToolTip::hideText();
     }
@@ -295,4 +299,4 @@ TEST_F(SlotKeys, SlotsAreNamedAndDescribedForScreenReadersAndTooltips)
     EXPECT_FALSE(slot->text(QAccessible::Description).contains("/home/u/"));
 }
 
-}  // namespace
+} // namespace

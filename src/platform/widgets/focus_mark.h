@@ -20,5 +20,5 @@ protected:
 private:
     void focusMoved(QWidget* now);
 
-    QHash<QWidget*, QWidget*> areas_;  // focus holder -> area it marks
+    QHash<QWidget*, QWidget*> areas_; // focus holder -> area it marks
 };

@@ -16,7 +16,7 @@ QAccessibleInterface* slotInterface(const QString&, QObject* object)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void installSlotAccessibility()
 {
