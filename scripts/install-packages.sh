@@ -12,6 +12,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils
+  dbus at-spi2-core python3-pyatspi
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev weston

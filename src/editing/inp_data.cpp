@@ -98,6 +98,7 @@ void InpData::createControls()
         box->setGeometry(twipsRect(1800, 480 * i, boxWidths[i], 375));
         box->installEventFilter(this);
         keepSingleLine(box);
+        label->setBuddy(box);  // which also names the box to screen readers
         Text1[size_t(i)] = box;
     }
 

@@ -1,8 +1,10 @@
 #include "launcher/mosaro.h"
 
+#include "launcher/slot_keys.h"
 #include "platform/widgets/fonts.h"
 #include "platform/widgets/key_code.h"
 #include "platform/widgets/pic_box.h"
+#include "platform/widgets/slot_accessibility.h"
 #include "platform/widgets/slot_label.h"
 #include "platform/widgets/twips.h"
 
@@ -18,6 +20,7 @@ Mosaro::Mosaro(ItemStore& store, Platform& platform) : store_(store), platform_(
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
+    installSlotAccessibility();
     createSlots();
     createScrollBar();
     // Tab order: the slots, the scroll bar, then the labels.
@@ -32,6 +35,7 @@ Mosaro::Mosaro(ItemStore& store, Platform& platform) : store_(store), platform_(
         setTabOrder(previous, lab);
         previous = lab;
     }
+    new SlotKeys(*this, Pic, Lab);
 }
 
 Mosaro::~Mosaro()
@@ -77,6 +81,7 @@ void Mosaro::createScrollBar()
 {
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName("VScroll1");
+    VScroll1->setAccessibleName(QStringLiteral("ページ"));
     VScroll1->setGeometry(twipsRect(6720, 120, 255, 4215));
     VScroll1->setRange(0, 0);
     VScroll1->setSingleStep(1);

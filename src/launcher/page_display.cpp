@@ -1,5 +1,6 @@
 #include "editing/draw_item_icon.h"
 #include "launcher/mosaro.h"
+#include "launcher/slot_description.h"
 
 #include "platform/widgets/pic_box.h"
 #include "platform/widgets/slot_label.h"
@@ -36,6 +37,7 @@ void Mosaro::DrowData()
             lab.setEnabled(false);
             lab.setVisible(false);
         }
+        describeSlot(pic, lab, r);
     }
 }
 

@@ -32,6 +32,7 @@ InpDelPg::InpDelPg(ItemStore& store, Platform& platform)
     ComNot = addButton(*this, "ComNot", QStringLiteral("キャンセル"), 3000, 1200, 975, 375);
     connect(ComOk, &QPushButton::clicked, this, &InpDelPg::ComOk_Click);
     connect(ComNot, &QPushButton::clicked, this, &InpDelPg::ComNot_Click);
+    Label2->setBuddy(TexPag[0]);  // names the first page box to screen readers
     setTabOrder(TexPag[0], TexPag[1]);
     setTabOrder(TexPag[1], ComOk);
     setTabOrder(ComOk, ComNot);

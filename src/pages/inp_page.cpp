@@ -38,6 +38,7 @@ InpPage::InpPage(ItemStore& store) : store_(store)
     Label2 = addLabel(*this, "Label2", QStringLiteral("ここでは少なくできません。"),
                       {11.25, WarningRed}, 240, 480, 2775, 255);
     labPage = addLabel(*this, "labPage", QString(), {12, Blue}, 960, 1320, 735, 255);
+    Label1->setBuddy(HScroll1);  // names the bar to screen readers
     setTabOrder(HScroll1, ComOk);
     setTabOrder(ComOk, ComNot);
     HScroll1->setFocus();

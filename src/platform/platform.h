@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
@@ -60,6 +61,9 @@ public:
     virtual QString inputBox(const QString& prompt, const QString& title) = 0;
     // Opens at the pointer; the chosen entry's name, or empty when closed without a choice.
     virtual QString popupMenu(const std::vector<MenuEntry>& entries) = 0;
+    // Where the popup menus open from now on instead of at the pointer, in screen coordinates;
+    // none: at the pointer again. For menus asked for from the keyboard.
+    virtual void setMenuAnchor(std::optional<QPoint> screenPos) = 0;
     // filter is "description|pattern|description|pattern..."; nullopt when cancelled.
     virtual std::optional<FileChoice> openFile(const QString& filter) = 0;
     // 0x00BBGGRR; nullopt when cancelled.

@@ -34,6 +34,7 @@ QString ScriptedPlatform::inputBox(const QString& prompt, const QString& title)
 QString ScriptedPlatform::popupMenu(const std::vector<MenuEntry>& entries)
 {
     menus.push_back(entries);
+    menuAnchors.push_back(menuAnchor);
     return takeFront(menuChoices, QString());
 }
 

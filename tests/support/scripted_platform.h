@@ -46,6 +46,7 @@ public:
     std::vector<Message> messages;
     std::vector<Prompt> prompts;
     std::vector<std::vector<MenuEntry>> menus;
+    std::vector<std::optional<QPoint>> menuAnchors;  // where each menu opened; none: the pointer
     std::vector<QString> fileFilters;
     int colorDialogs = 0;
     std::vector<Launch> launches;
@@ -63,12 +64,14 @@ public:
     QString cwd = QStringLiteral("/");
     QSet<QString> missingDirectories;
     QString startError;  // non-empty: every start fails with this
+    std::optional<QPoint> menuAnchor;
 
     ScriptedPlatform();
 
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title) override;
     QString popupMenu(const std::vector<MenuEntry>& entries) override;
+    void setMenuAnchor(std::optional<QPoint> screenPos) override { menuAnchor = screenPos; }
     std::optional<FileChoice> openFile(const QString& filter) override;
     std::optional<int32_t> chooseColor() override;
     QImage extractIcon(const QString& fileName, int32_t index, int pixelSize) override;

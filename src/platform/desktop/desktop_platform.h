@@ -13,6 +13,7 @@ public:
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title) override;
     QString popupMenu(const std::vector<MenuEntry>& entries) override;
+    void setMenuAnchor(std::optional<QPoint> screenPos) override { menuAnchor_ = screenPos; }
     std::optional<FileChoice> openFile(const QString& filter) override;
     std::optional<int32_t> chooseColor() override;
 
@@ -32,4 +33,5 @@ public:
 private:
     QString dataFolder_;
     std::map<int, QImage> fallbackIcons_;
+    std::optional<QPoint> menuAnchor_;
 };

@@ -76,6 +76,6 @@ QString showPopupMenu(const std::vector<MenuEntry>& entries)
         action->setObjectName(entry.name);
         action->setEnabled(entry.enabled);
     }
-    QAction* chosen = menu.exec(QCursor::pos());
+    QAction* chosen = menu.exec(menuAnchor_.value_or(QCursor::pos()));
     return chosen ? chosen->objectName() : QString();
 }
