@@ -1,14 +1,14 @@
 #include "launcher/mosaro.h"
-#include "platform/widgets/builtin_icons.h"
 #include "platform/desktop/data_location.h"
 #include "platform/desktop/desktop_platform.h"
+#include "platform/desktop/icon_themes.h"
 #include "platform/desktop/instance_channel.h"
 #include "platform/desktop/instance_lock.h"
-#include "platform/widgets/fonts.h"
-#include "platform/desktop/icon_themes.h"
 #include "platform/desktop/quit_signals.h"
+#include "platform/widgets/app_title.h"
+#include "platform/widgets/builtin_icons.h"
+#include "platform/widgets/fonts.h"
 #include "store/item_store.h"
-
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFontDatabase>
@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
     if (lock.state() == InstanceLock::State::Unknown)
         platform.messageBox(QStringLiteral("ほかに起動中の Mosaro があるかどうかを確かめられません"
                                            "でした。\nこのまま起動します。"),
-                            MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("Mosaro"));
+                            MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
     ItemStore store;
     Mosaro window(store, platform);
     if (window.Form_Load() == Mosaro::LoadOutcome::CannotRead)

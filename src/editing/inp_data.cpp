@@ -221,7 +221,7 @@ bool InpData::allFieldsStorable()
 
 void InpData::refuseApply(const QString& reason)
 {
-    owner_.platform().messageBox(reason + QStringLiteral("何も保存していません。"),
+    platform_.messageBox(reason + QStringLiteral("何も保存していません。"),
                                  MsgStyle::Exclamation, Caption);
     // Nothing more here: the dialog may be gone once the box returns (the program was told
     // to quit meanwhile).
@@ -293,12 +293,12 @@ void InpData::ComShow_Click()
     if (!alive || !chosen)
         return;
     const QString& path = chosen->fullPath;
-    const FileItem made = itemFromFile(path, path, platform);
+    const FileItem made = itemFromFile(path, path, platform_);
     const QString unstorable = unstorableItemReason(path, made);
     if (!unstorable.isEmpty()) {
         // The fields stay as they were: nothing the data file cannot hold gets in.
-        platform.messageBox(QStringLiteral("「%1」は選べません。\n\n%2").arg(path, unstorable),
-                            MsgStyle::Exclamation, Caption);
+        platform_.messageBox(QStringLiteral("「%1」は選べません。\n\n%2").arg(path, unstorable),
+                             MsgStyle::Exclamation, Caption);
         return;
     }
     Text1[0]->setText(path);

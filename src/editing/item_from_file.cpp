@@ -1,6 +1,6 @@
 #include "editing/item_from_file.h"
 
-#include "launcher/item_kind.h"
+#include "store/item_kind.h"
 #include "store/storable_text.h"
 
 namespace {

@@ -51,7 +51,7 @@ void Mosaro::Pic_OLEDragDrop(int16_t Index, const QMimeData* Data)
     if (!unstorable.isEmpty()) {
         platform_.messageBox(
             QStringLiteral("「%1」はアイテムにできません。\n\n%2").arg(F, unstorable),
-            MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("Mosaro"));
+            MsgStyle::OkOnly + MsgStyle::Exclamation, AppTitle);
         return;
     }
 

@@ -35,7 +35,7 @@ Mosaro::Mosaro(ItemStore& store, Platform& platform) : store_(store), platform_(
         setTabOrder(previous, lab);
         previous = lab;
     }
-    new SlotKeys(*this, Pic, Lab);
+    new SlotKeys(*this, store_, platform_, Pic, Lab);
 }
 
 Mosaro::~Mosaro()

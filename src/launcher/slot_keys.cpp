@@ -2,6 +2,7 @@
 
 #include "launcher/mosaro.h"
 #include "platform/widgets/focus_mark.h"
+#include "platform/widgets/key_code.h"
 #include "platform/widgets/pic_box.h"
 #include "platform/widgets/slot_label.h"
 
@@ -10,16 +11,16 @@
 
 namespace {
 
-constexpr int16_t LeftButton = 1;
-constexpr int16_t RightButton = 2;
 constexpr int Columns = 5;
 constexpr int Rows = SlotCount / Columns;
 
 } // namespace
 
-SlotKeys::SlotKeys(Mosaro& window, const std::array<PicBox*, SlotCount>& pics,
+SlotKeys::SlotKeys(Mosaro& window, const ItemStore& store, Platform& platform,
+                   const std::array<PicBox*, SlotCount>& pics,
                    const std::array<SlotLabel*, SlotCount>& labs)
-    : QObject(&window), window_(window), pics_(pics), labs_(labs)
+    : QObject(&window), window_(window), store_(store), platform_(platform), pics_(pics),
+      labs_(labs)
 {
     auto* mark = new FocusMark(&window);
     for (int i = 0; i < SlotCount; ++i) {
@@ -50,18 +51,18 @@ bool SlotKeys::slotKey(int16_t index, const QKeyEvent& key)
     case Qt::Key_Space:
         // A held key would start the item again and again.
         if (!key.isAutoRepeat())
-            press(index, LeftButton, shiftMask(held));
+            press(index, MouseButton::Left, shiftMask(held));
         return true;
     case Qt::Key_Menu:
         if (!key.isAutoRepeat())
-            press(index, RightButton, shiftMask(held));
+            press(index, MouseButton::Right, shiftMask(held));
         return true;
     case Qt::Key_F10:
         // Shift belongs to the key itself here; only the modifiers besides it count.
         if (!(held & Qt::ShiftModifier))
             return false;
         if (!key.isAutoRepeat())
-            press(index, RightButton, shiftMask(held & ~Qt::ShiftModifier));
+            press(index, MouseButton::Right, shiftMask(held & ~Qt::ShiftModifier));
         return true;
     case Qt::Key_Left: moveFocus(index, -1, 0); return true;
     case Qt::Key_Right: moveFocus(index, 1, 0); return true;
@@ -84,10 +85,9 @@ void SlotKeys::press(int16_t index, int16_t button, int16_t shift)
     // Menus open at the slot, as they would under the pointer of a click on it.
     PicBox& pic = *pics_[size_t(index)];
     const QPoint centre = pic.rect().center();
-    Platform& platform = window_.platform();
-    platform.setMenuAnchor(pic.mapToGlobal(centre));
+    platform_.setMenuAnchor(pic.mapToGlobal(centre));
     window_.Pic_MouseDown(index, button, shift, float(centre.x()), float(centre.y()));
-    platform.setMenuAnchor(std::nullopt);
+    platform_.setMenuAnchor(std::nullopt);
 }
 
 void SlotKeys::moveFocus(int16_t index, int columns, int rows)
@@ -104,6 +104,6 @@ void SlotKeys::goToPage(int page)
     // The scroll bar may already stand there while another page shows (after a page jump).
     if (window_.VScroll1->value() != page)
         window_.VScroll1->setValue(page);
-    else if (window_.store().CurPage != page)
+    else if (store_.CurPage != page)
         window_.VScroll1_Change();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "store/item_store.h"
 
 #include <QObject>
@@ -16,7 +17,8 @@ class QKeyEvent;
 // both behave alike; it also puts the focus mark on the focused slot.
 class SlotKeys : public QObject {
 public:
-    SlotKeys(Mosaro& window, const std::array<PicBox*, SlotCount>& pics,
+    SlotKeys(Mosaro& window, const ItemStore& store, Platform& platform,
+             const std::array<PicBox*, SlotCount>& pics,
              const std::array<SlotLabel*, SlotCount>& labs);
 
 protected:
@@ -30,6 +32,8 @@ private:
     void goToPage(int page);
 
     Mosaro& window_;
+    const ItemStore& store_;
+    Platform& platform_;
     std::array<PicBox*, SlotCount> pics_;
     std::array<SlotLabel*, SlotCount> labs_;
 };

@@ -14,6 +14,7 @@ namespace {
 // The real folders and processes, with the message boxes written down instead of shown.
 class RecordingPlatform : public DesktopPlatform {
 public:
+    RecordingPlatform() : DesktopPlatform(QDir::tempPath()) {}
     QStringList messages;
     int messageBox(const QString& text, int, const QString&) override
     {

@@ -9,6 +9,7 @@
 #include "platform/desktop/program_start.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
 
 DesktopPlatform::DesktopPlatform(const QString& dataFolder) : dataFolder_(dataFolder) {}
@@ -27,7 +28,7 @@ QString DesktopPlatform::inputBox(const QString& prompt, const QString& title)
 
 QString DesktopPlatform::popupMenu(const std::vector<MenuEntry>& entries)
 {
-    return showPopupMenu(entries);
+    return showPopupMenu(entries, menuAnchor_.value_or(QCursor::pos()));
 }
 
 std::optional<FileChoice> DesktopPlatform::openFile(const QString& filter)

@@ -64,7 +64,7 @@ QString askForText(const QString& prompt, const QString& title)
     return ok ? text : QString();
 }
 
-QString showPopupMenu(const std::vector<MenuEntry>& entries)
+QString showPopupMenu(const std::vector<MenuEntry>& entries, const QPoint& at)
 {
     QMenu menu;
     for (const MenuEntry& entry : entries) {
@@ -76,6 +76,6 @@ QString showPopupMenu(const std::vector<MenuEntry>& entries)
         action->setObjectName(entry.name);
         action->setEnabled(entry.enabled);
     }
-    QAction* chosen = menu.exec(menuAnchor_.value_or(QCursor::pos()));
+    QAction* chosen = menu.exec(at);
     return chosen ? chosen->objectName() : QString();
 }

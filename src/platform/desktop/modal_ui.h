@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <vector>
@@ -13,5 +14,5 @@ int showMessageBox(const QString& text, int style, const QString& title);
 // A one-line input box; the typed text, empty on Cancel.
 QString askForText(const QString& prompt, const QString& title);
 
-// A popup menu at the pointer; the chosen entry's name, empty when none is chosen.
-QString showPopupMenu(const std::vector<MenuEntry>& entries);
+// A popup menu at `at` (screen coordinates); the chosen entry's name, empty when none is chosen.
+QString showPopupMenu(const std::vector<MenuEntry>& entries, const QPoint& at);
