@@ -1,7 +1,7 @@
 #include "e2e/e2e_fixture.h"
 
 #include "store/item_rec.h"
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,8 @@ protected:
         E2eTest::SetUp();
         tools = folder() + "/my tools; $HOME `id` &x";
         record = folder() + "/record.txt";
-        recorder = writeTempFile(tools + "/rec app", argumentRecorder(record), true);
+        recorder = tools + "/rec app";
+        ASSERT_TRUE(writeFile(recorder, argumentRecorder(record), FileMode::Executable));
     }
 
     static ItemRec program(const QString& path, const QString& folder, const QString& params)
@@ -51,7 +52,8 @@ protected:
 
 TEST_F(Launch, LeftClickStartsProgramsAndDocumentsInTheirFolders)
 {
-    const QString memo = writeTempFile(tools + "/My Docs/a b.txt", "text\n");
+    const QString memo = tools + "/My Docs/a b.txt";
+    ASSERT_TRUE(writeFile(memo, "text\n"));
     ItemRec document = program(memo, tools + "/My Docs/", "");
     document.IsDoc = true;
     document.AssocExe = recorder;

@@ -1,10 +1,8 @@
 #include "platform/desktop/instance_lock.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -18,11 +16,8 @@ TEST(InstanceLock, OneHolderPerFileReleasedWhenTheHolderGoes)
     QTemporaryDir dir;
     const QString program = dir.path() + "/mosaro";
     const QString copy = dir.path() + "/copy/mosaro";
-    for (const QString& path : {program, copy}) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const QString& path : {program, copy})
+        ASSERT_TRUE(writeFile(path, {}));
 
     const int first = lockProgramFile(program);
     ASSERT_GE(first, 0);
