@@ -194,7 +194,7 @@ TEST_F(DamagedIconFiles, DamagedIcoFilesGiveNoIcon)
                                           {drawIconArt(Qt::blue, 48), IcoEncoding::Png}});
     ASSERT_FALSE(extractFrom(good).isNull());
     QByteArray hugePng = good; // the PNG's header claims 100000 x 100000
-    const int png = hugePng.indexOf("IHDR");
+    const int png = int(hugePng.indexOf("IHDR"));
     put32(hugePng, png + 4, 0xA0860100);
     put32(hugePng, png + 8, 0xA0860100);
     const std::vector<std::pair<const char*, std::function<void(QByteArray&)>>> cases = {
