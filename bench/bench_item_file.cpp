@@ -3,10 +3,10 @@
 #include "store/cp932.h"
 #include "store/durable_file.h"
 #include "store/item_file.h"
+#include "support/files.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <malloc.h>
@@ -52,9 +52,7 @@ struct Fixture {
     {
         fillTable(store);
         SaveItemFile(store, dir.path());
-        QFile file(dataFilePath(dir.path()));
-        file.open(QIODevice::ReadOnly);
-        bytes = file.readAll();
+        bytes = readFile(dataFilePath(dir.path()));
         text = cp932::decode(bytes).value_or(QString());
     }
 };
@@ -94,9 +92,7 @@ void BM_LoadFloor_ReadAndDecode(benchmark::State& state)
 {
     Fixture& f = fixture();
     for (auto _ : state) {
-        QFile file(dataFilePath(f.dir.path()));
-        file.open(QIODevice::ReadOnly);
-        benchmark::DoNotOptimize(cp932::decode(file.readAll()));
+        benchmark::DoNotOptimize(cp932::decode(readFile(dataFilePath(f.dir.path()))));
         freshHeap(state);
     }
     state.SetBytesProcessed(state.iterations() * f.bytes.size());

@@ -2,6 +2,7 @@
 // against a bare Qt window, on a private Xvfb.
 #include "store/item_file.h"
 #include "store/item_store.h"
+#include "support/files.h"
 #include "support/x_server.h"
 
 #include <benchmark/benchmark.h>
@@ -108,11 +109,8 @@ QString programCopy(QTemporaryDir& dir, const QByteArray& dataFile)
     const QString program = dir.path() + "/mosaro";
     QFile::copy(MOSARO_EXE, program);
     QFile(program).setPermissions(QFile::permissions(MOSARO_EXE));
-    if (!dataFile.isNull()) {
-        QFile file(dir.path() + "/Mosaro.dat");
-        file.open(QIODevice::WriteOnly);
-        file.write(dataFile);
-    }
+    if (!dataFile.isNull())
+        writeFile(dir.path() + "/Mosaro.dat", dataFile);
     return program;
 }
 

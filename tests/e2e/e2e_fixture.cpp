@@ -1,5 +1,8 @@
 #include "e2e/e2e_fixture.h"
 
+#include "support/files.h"
+#include "support/processes.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -34,15 +37,19 @@ void E2eTest::TearDown()
 
 void E2eTest::writeDataFile(const QByteArray& bytes)
 {
-    QFile file(dataFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(writeFile(dataFile(), bytes));
 }
 
 QByteArray E2eTest::readDataFile() const
 {
-    QFile file(dataFile());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return readFile(dataFile());
+}
+
+QString E2eTest::tool(const QString& program, const QStringList& args) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", server_->display());
+    return QString::fromUtf8(runTool(program, args, environment, 15000).output).trimmed();
 }
 
 QProcess* E2eTest::start(const QString& program, const QStringList& arguments,

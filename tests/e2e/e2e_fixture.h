@@ -61,10 +61,8 @@ protected:
         process->waitForFinished(0);  // takes note of an exit that already happened
         return process->state() != QProcess::NotRunning;
     }
-    QString tool(const QString& program, const QStringList& args) const
-    {
-        return runTool(server_->display(), program, args);
-    }
+    // Runs a command-line tool against the test's X server; what it printed.
+    QString tool(const QString& program, const QStringList& args) const;
 
     std::unique_ptr<XServer> server_;
     std::unique_ptr<QTemporaryDir> dir_;

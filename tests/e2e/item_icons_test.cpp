@@ -5,6 +5,7 @@
 #include "fixtures/xdg_fixture.h"
 #include "store/item_file.h"
 #include "store/item_store.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "e2e/e2e_fixture.h"
 
 #include "store/item_rec.h"
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,8 @@ protected:
         E2eTest::SetUp();
         tools = folder() + "/my tools; $HOME `id` &x";
         record = folder() + "/record.txt";
-        recorder = writeTempFile(tools + "/rec app", argumentRecorder(record), true);
+        recorder = tools + "/rec app";
+        ASSERT_TRUE(writeFile(recorder, argumentRecorder(record), FileMode::Executable));
     }
 
     static ItemRec program(const QString& path, const QString& folder, const QString& params)
@@ -50,10 +51,11 @@ protected:
     // A desktop entry in a folder of the test; exec is written as the entry file holds it.
     QString desktopEntry(const QString& id, const QString& exec, const QString& moreLines = {})
     {
-        return writeTempFile(folder() + "/apps/" + id + ".desktop",
-                             ("[Desktop Entry]\nType=Application\nName=" + id
-                              + "\nName[ja]=記録\nExec=" + exec + "\n" + moreLines)
-                                 .toUtf8());
+        const QString path = folder() + "/apps/" + id + ".desktop";
+        EXPECT_TRUE(writeFile(path, ("[Desktop Entry]\nType=Application\nName=" + id
+                                     + "\nName[ja]=記録\nExec=" + exec + "\n" + moreLines)
+                                        .toUtf8()));
+        return path;
     }
     // A path quoted for an Exec line, then escaped as a desktop entry string.
     static QString execQuoted(QString path)
@@ -67,7 +69,8 @@ protected:
 
 TEST_F(Launch, LeftClickStartsProgramsAndDocumentsInTheirFolders)
 {
-    const QString memo = writeTempFile(tools + "/My Docs/a b.txt", "text\n");
+    const QString memo = tools + "/My Docs/a b.txt";
+    ASSERT_TRUE(writeFile(memo, "text\n"));
     ItemRec document = program(memo, tools + "/My Docs/", "");
     document.IsDoc = true;
     document.AssocExe = recorder;
@@ -106,7 +109,8 @@ TEST_F(Launch, MissingProgramIsToldAndNothingStarts)
 
 TEST_F(Launch, DesktopEntriesStartTheirWholeCommandWithTheItemsArguments)
 {
-    const QString memo = writeTempFile(tools + "/My Docs/a b.txt", "text\n");
+    const QString memo = tools + "/My Docs/a b.txt";
+    ASSERT_TRUE(writeFile(memo, "text\n"));
     const QString viewer = desktopEntry("viewer", execQuoted(recorder) + " --from-entry %F");
     const QString wrapped =
         desktopEntry("wrapped", "env MOSARO_VIA=wrapper " + execQuoted(recorder) + " --opened %U");

@@ -2,6 +2,7 @@
 
 #include "store/item_file.h"
 #include "store/item_store.h"
+#include "support/files.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -163,9 +164,7 @@ TEST_F(Startup, DamagedFileIsKeptAsACopyAndReported)
 
     const QStringList copies = QDir(folder()).entryList({"Mosaro.dat.*.bak"}, QDir::Files);
     ASSERT_EQ(copies.size(), 1);
-    QFile copy(folder() + "/" + copies.first());
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copy.readAll(), damaged);
+    EXPECT_EQ(readFile(folder() + "/" + copies.first()), damaged);
 
     keys(box, {"Return"});
     EXPECT_TRUE(waitForNoWindow("^Mosaro$"));

@@ -1,6 +1,6 @@
 #include "support/form_fixture.h"
 
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -130,7 +130,8 @@ TEST_F(FileDrop, FoldersNamesWithoutDotAndTheRoot)
     ASSERT_TRUE(dir.isValid());
     const QString folder = dir.filePath("v1.2 tools");
     QDir().mkpath(folder);
-    const QString script = writeTempFile(dir.filePath("run"), "#!/bin/sh\n", true);
+    const QString script = dir.filePath("run");
+    ASSERT_TRUE(writeFile(script, "#!/bin/sh\n", FileMode::Executable));
     platform.associations[folder] = "/usr/bin/files";
     openWindow();
 
@@ -176,8 +177,8 @@ TEST_F(FileDrop, TextAndUnstorableNamesLeaveTheSlotAlone)
     drop(pic(4), *files({unstorable}));
     EXPECT_EQ(store.ItemTbl(0, 4), item("kept"));
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].style, 48);
-    EXPECT_TRUE(platform.messages[0].text.contains(unstorable));
+    expectMessage(platform.messages[0], containing({unstorable}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, "Mosaro");
 }
 
 TEST_F(FileDrop, DesktopEntryBecomesAProgramItemNamedByTheEntry)

@@ -2,11 +2,10 @@
 
 #include "editing/inp_data.h"
 #include "platform/widgets/bgr_color.h"
+#include "support/files.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -287,11 +286,7 @@ TEST_F(ItemProperties, ProgramOrDocumentFollowsTheSharedRule)
 {
     QTemporaryDir dir;
     const QString script = dir.filePath("backup");
-    QFile file(script);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n");
-    file.close();
-    file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    ASSERT_TRUE(writeFile(script, "#!/bin/sh\n", FileMode::Executable));
     store.ItemTbl(0, 0).IsDoc = true;
     store.ItemTbl(0, 0).AssocExe = "/usr/bin/old";
     openWindow();
@@ -460,10 +455,10 @@ TEST_F(ItemProperties, ApplyRefusesTextTheDataFileCannotHold)
     text(3).setText("say \"hi\"");
     dialog->ComOk_Click();
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].style, MsgStyle::Exclamation);
-    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8("「\"」（U+0022）")));
-    EXPECT_TRUE(
-        platform.messages[0].text.contains(dialog->findChild<QLabel*>("Label1(3)")->text()));
+    expectMessage(platform.messages[0],
+                  containing({dialog->findChild<QLabel*>("Label1(3)")->text(),
+                              QString::fromUtf8("「\"」（U+0022）")}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("データ入力"));
     EXPECT_EQ(store.ItemTbl(0, 0), item("a"));
     EXPECT_TRUE(window->inpData);
 
@@ -471,9 +466,10 @@ TEST_F(ItemProperties, ApplyRefusesTextTheDataFileCannotHold)
     text(4).setText(QString(QChar(0xD55C))); // Hangul: CP932 has no code for it
     dialog->ComOk_Click();
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_TRUE(
-        platform.messages[1].text.contains(dialog->findChild<QLabel*>("Label1(4)")->text()));
-    EXPECT_TRUE(platform.messages[1].text.contains(QString::fromUtf8("（U+D55C）")));
+    expectMessage(platform.messages[1],
+                  containing({dialog->findChild<QLabel*>("Label1(4)")->text(),
+                              QString::fromUtf8("（U+D55C）")}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("データ入力"));
     EXPECT_EQ(store.ItemTbl(0, 0), item("a"));
 
     // The association is stored by Apply too, though no box shows it.

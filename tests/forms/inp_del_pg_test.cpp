@@ -113,9 +113,7 @@ TEST_F(InpDelPgForm, DeletingPagesFiveToEightOfTwelve)
     openWindow(12);
     InpDelPg* d = apply("5", "8");
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, question);
-    EXPECT_EQ(platform.messages[0].style, 1);
-    EXPECT_EQ(platform.messages[0].title, QStringLiteral("削除確認"));
+    expectMessage(platform.messages[0], question, MsgStyle::OkCancel, QStringLiteral("削除確認"));
     for (int p = 0; p <= 4; ++p)
         EXPECT_EQ(markOf(p), QString("p%1").arg(p));
     for (int p = 5; p <= 8; ++p) {

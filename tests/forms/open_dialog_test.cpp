@@ -1,11 +1,11 @@
 #include "platform/desktop/file_dialogs.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QTemporaryDir>
@@ -52,10 +52,8 @@ TEST(OpenDialog, FilterListBecomesEntriesShownAsWritten)
 TEST(OpenDialog, PatternsMatchWhateverTheCase)
 {
     QTemporaryDir dir;
-    for (const char* name : {"SETUP.EXE", "saver.Scr", "readme.txt", "tool.exe"}) {
-        QFile file(dir.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const char* name : {"SETUP.EXE", "saver.Scr", "readme.txt", "tool.exe"})
+        ASSERT_TRUE(writeFile(dir.filePath(name), {}));
     QFileDialog dialog;
     prepareOpenDialog(dialog, ProgramFilter);
     dialog.setDirectory(dir.path());

@@ -67,7 +67,8 @@ TEST_F(PageCommands, MenuChoicesRunTheirCommands)
         window->openPageMenu();
     }
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, insertQuestion);
+    expectMessage(platform.messages[0], insertQuestion, MsgStyle::YesNo + MsgStyle::Exclamation,
+                  QStringLiteral("挿入確認"));
     EXPECT_EQ(platform.prompts.size(), 1u);
     ASSERT_TRUE(window->inpPage);
     EXPECT_TRUE(window->inpPage->isVisible());
@@ -94,11 +95,9 @@ TEST_F(PageCommands, InsertOnPageZeroMovesEveryPageUpAndLosesTheLast)
     platform.answers.push_back(MsgAnswer::Yes);
     window->mnuFrmIns_Click();
     ASSERT_EQ(platform.messages.size(), 2u);
-    for (const auto& m : platform.messages) {
-        EXPECT_EQ(m.text, insertQuestion);
-        EXPECT_EQ(m.style, 52);
-        EXPECT_EQ(m.title, QStringLiteral("挿入確認"));
-    }
+    for (const auto& m : platform.messages)
+        expectMessage(m, insertQuestion, MsgStyle::YesNo + MsgStyle::Exclamation,
+                      QStringLiteral("挿入確認"));
     EXPECT_TRUE(pageIsClear(0));
     for (int p = 1; p <= 10; ++p) {
         EXPECT_EQ(markOf(p), QString("p%1").arg(p - 1));
@@ -148,11 +147,9 @@ TEST_F(PageCommands, JumpShowsPagesInRangeAndRefusesTheRest)
     for (const QString& answer : refused)
         jump(answer);
     ASSERT_EQ(platform.messages.size(), size_t(refused.size()));
-    for (const auto& m : platform.messages) {
-        EXPECT_EQ(m.text, outOfRange);
-        EXPECT_EQ(m.style, 16);
-        EXPECT_EQ(m.title, QStringLiteral("ページ入力エラー"));
-    }
+    for (const auto& m : platform.messages)
+        expectMessage(m, outOfRange, MsgStyle::OkOnly + MsgStyle::Stop,
+                      QStringLiteral("ページ入力エラー"));
     EXPECT_EQ(store.CurPage, 3);
     EXPECT_EQ(window->windowTitle(), pageTitle(3, 12));
 

@@ -176,16 +176,15 @@ TEST_F(SlotClicks, FailuresAreToldAndStartNothing)
 
     press(pic(1), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].style, 48);
-    EXPECT_TRUE(platform.messages[0].text.contains("/media/usb/tools/"));
+    expectMessage(platform.messages[0], containing({"/media/usb/tools/"}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, "Mosaro");
     EXPECT_TRUE(platform.launches.empty());
 
     platform.startError = "no such program";
     press(pic(0), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].style, 48);
-    EXPECT_TRUE(platform.messages[1].text.contains("/opt/tools/app -a "));
-    EXPECT_TRUE(platform.messages[1].text.contains("no such program"));
+    expectMessage(platform.messages[1], containing({"/opt/tools/app -a ", "no such program"}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, "Mosaro");
     EXPECT_TRUE(platform.launches.empty());
     EXPECT_EQ(store.ItemTbl(0, 0), program());
 }

@@ -56,10 +56,9 @@ TEST_F(SlotCommands, InsertMovesTheRestDownAndLosesTheLastItem)
     platform.answers = {MsgAnswer::Ok};
     window->mnuPopIns_Click();
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              QStringLiteral("ページの最後のアイテムが削除されます。よろしいですか？"));
-    EXPECT_EQ(platform.messages[0].title, QStringLiteral("挿入確認"));
-    EXPECT_EQ(platform.messages[0].style, MsgStyle::OkCancel);
+    expectMessage(platform.messages[0],
+                  QStringLiteral("ページの最後のアイテムが削除されます。よろしいですか？"),
+                  MsgStyle::OkCancel, QStringLiteral("挿入確認"));
     EXPECT_EQ(titles(), expected("0 1 2 3 4 - 5 6 7 8 9 10 11 12 13 14 15 16 17 18"));
     EXPECT_EQ(store.ItemTbl(0, 5), clearedItem());
     EXPECT_EQ(shown(5), "-");
@@ -94,10 +93,9 @@ TEST_F(SlotCommands, DeleteAndMoveUpClosesTheGapOfTheDeletedItem)
     platform.answers = {MsgAnswer::Ok};
     window->mnuPopDelMove_Click();
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].text,
-              QStringLiteral("選択アイテムが削除されます。よろしいですか？"));
-    EXPECT_EQ(platform.messages[1].title, QStringLiteral("削除と繰り上げ確認"));
-    EXPECT_EQ(platform.messages[1].style, MsgStyle::OkCancel);
+    expectMessage(platform.messages[1],
+                  QStringLiteral("選択アイテムが削除されます。よろしいですか？"),
+                  MsgStyle::OkCancel, QStringLiteral("削除と繰り上げ確認"));
     EXPECT_EQ(titles(), expected("0 - - - - - - 8 - 10 - - - - - - - - 19 -"));
     EXPECT_EQ(shown(7), "8");
     EXPECT_EQ(shown(18), "19");
@@ -153,10 +151,9 @@ TEST_F(SlotCommands, DeleteEmptiesOnlyTheChosenSlot)
 
     platform.answers = {MsgAnswer::Ok};
     window->mnuPopDel_Click();
-    EXPECT_EQ(platform.messages[1].text,
-              QStringLiteral("選択アイテムが削除されます。よろしいですか？"));
-    EXPECT_EQ(platform.messages[1].title, QStringLiteral("削除確認"));
-    EXPECT_EQ(platform.messages[1].style, MsgStyle::OkCancel);
+    expectMessage(platform.messages[1],
+                  QStringLiteral("選択アイテムが削除されます。よろしいですか？"),
+                  MsgStyle::OkCancel, QStringLiteral("削除確認"));
     EXPECT_EQ(titles(), expected("0 1 2 3 - 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19"));
     EXPECT_EQ(store.ItemTbl(0, 4), clearedItem());
     EXPECT_EQ(shown(4), "-");

@@ -1,6 +1,7 @@
 #include "support/form_fixture.h"
 
 #include "store/item_file.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,26 +9,18 @@
 
 namespace {
 
-class StartupForm : public ::testing::Test {
+// The window over a data file in a program folder of its own, loaded from disk.
+class StartupForm : public FormTest {
 protected:
     QTemporaryDir dir;
-    ItemStore store;
-    ScriptedPlatform platform;
-    std::unique_ptr<Mosaro> window;
 
     void SetUp() override { platform.folder = dir.path(); }
 
-    void writeFile(const QByteArray& bytes)
+    void writeDataFile(const QByteArray& bytes)
     {
-        QFile file(dataFilePath(dir.path()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(writeFile(dataFilePath(dir.path()), bytes));
     }
-    QByteArray readFile()
-    {
-        QFile file(dataFilePath(dir.path()));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray readDataFile() { return readFile(dataFilePath(dir.path())); }
     Mosaro::LoadOutcome load()
     {
         window = std::make_unique<Mosaro>(store, platform);
@@ -37,7 +30,7 @@ protected:
 
 TEST_F(StartupForm, LoadsTheFileSetsTheScrollRangeAndShowsPageZero)
 {
-    writeFile("5\r\n2,4,\"/opt/a\",\"/opt/\",\"\",\"\",\"a\",#FALSE#,\"\",0,14737632\r\n");
+    writeDataFile("5\r\n2,4,\"/opt/a\",\"/opt/\",\"\",\"\",\"a\",#FALSE#,\"\",0,14737632\r\n");
     platform.cwd = "/somewhere/else";
     ASSERT_EQ(load(), Mosaro::LoadOutcome::Run);
     EXPECT_EQ(platform.cwd, dir.path());
@@ -65,7 +58,7 @@ TEST_F(StartupForm, FirstRunStartsEmptyWithoutAWord)
 TEST_F(StartupForm, AnInstalledCopyReadsAndWritesTheUsersDataFolder)
 {
     // The program folder holds a file of its own that must be neither read nor written.
-    writeFile("3\r\n");
+    writeDataFile("3\r\n");
     QTemporaryDir userData;
     platform.dataDir = userData.path();
     const QString userFile = dataFilePath(userData.path());
@@ -88,7 +81,7 @@ TEST_F(StartupForm, AnInstalledCopyReadsAndWritesTheUsersDataFolder)
     EXPECT_TRUE(platform.messages[0].text.contains(copies.first()));
 
     window->mnuFrmQit_Click();
-    EXPECT_EQ(readFile(), QByteArray("3\r\n"));
+    EXPECT_EQ(readDataFile(), QByteArray("3\r\n"));
     QFile saved(userFile);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(),
@@ -100,21 +93,20 @@ TEST_F(StartupForm, UnreadableFileIsReportedAndNeverWritten)
     ASSERT_TRUE(QDir(dir.path()).mkdir("Mosaro.dat"));
     EXPECT_EQ(load(), Mosaro::LoadOutcome::CannotRead);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].style, 16);
-    EXPECT_TRUE(platform.messages[0].text.contains(QDir::toNativeSeparators(
-        dataFilePath(dir.path()))));
+    expectMessage(platform.messages[0],
+                  containing({QDir::toNativeSeparators(dataFilePath(dir.path()))}),
+                  MsgStyle::OkOnly + MsgStyle::Stop, "Mosaro");
 }
 
 TEST_F(StartupForm, DamagedFileIsReportedOnceTheWindowIsUp)
 {
-    writeFile("2\r\n0,0,\"/opt/a\",\"/opt/\",\"\",\"\",\"a\",#FALSE#,\"\",0,14737632\r\nrubbish\r\n");
+    writeDataFile("2\r\n0,0,\"/opt/a\",\"/opt/\",\"\",\"\",\"a\",#FALSE#,\"\",0,14737632\r\nrubbish\r\n");
     ASSERT_EQ(load(), Mosaro::LoadOutcome::Run);
     EXPECT_TRUE(platform.messages.empty());
     window->reportLoadProblems();
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].style, 48);
-    EXPECT_TRUE(platform.messages[0].text.contains(" 1 "));
-    EXPECT_TRUE(platform.messages[0].text.contains(".bak"));
+    expectMessage(platform.messages[0], containing({" 1 ", ".bak"}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, "Mosaro");
     window->reportLoadProblems();
     EXPECT_EQ(platform.messages.size(), 1u);
 }
@@ -123,13 +115,13 @@ TEST_F(StartupForm, ClosingWritesTheFileFromTheProgramFolder)
 {
     const QByteArray original =
         "1\r\n1,0,\"/opt/b\",\"/opt/\",\"\",\"-x \",\"b\",#TRUE#,\"/usr/bin/v\",-3,\r\n";
-    writeFile(original);
+    writeDataFile(original);
     ASSERT_EQ(load(), Mosaro::LoadOutcome::Run);
     QFile::remove(dataFilePath(dir.path()));
     platform.cwd = "/opt/tools";
     window->mnuFrmQit_Click();
     EXPECT_EQ(platform.cwd, dir.path());
-    EXPECT_EQ(readFile(), original);
+    EXPECT_EQ(readDataFile(), original);
 }
 
 }  // namespace

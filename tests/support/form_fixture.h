@@ -4,6 +4,7 @@
 #include "platform/widgets/pic_box.h"
 #include "platform/widgets/slot_label.h"
 #include "store/item_store.h"
+#include "support/expect_message.h"
 #include "support/scripted_platform.h"
 
 #include <gtest/gtest.h>

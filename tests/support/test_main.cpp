@@ -1,13 +1,16 @@
-// Every test tier runs with a QApplication on the offscreen platform; the end-to-end tier starts
-// the real program on its own X server.
+// The one test main; each tier builds it with the least application object its code needs
+// (TEST_APPLICATION: QCoreApplication, QGuiApplication or QApplication), on the offscreen
+// platform.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#define MOSARO_QUOTE(name) #name
+#define MOSARO_HEADER(name) MOSARO_QUOTE(name)
+#include MOSARO_HEADER(TEST_APPLICATION)
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TEST_APPLICATION app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,8 +1,5 @@
 #include "support/x_server.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
-
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -53,20 +50,6 @@ XServer::~XServer()
         ::kill(pid_, SIGTERM);
         ::waitpid(pid_, nullptr, 0);
     }
-}
-
-QString runTool(const QString& display, const QString& program, const QStringList& args,
-                int* exitCode)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display);
-    process.setProcessEnvironment(env);
-    process.start(program, args);
-    process.waitForFinished(15000);
-    if (exitCode)
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 // An X server of our own for the real program: Xvfb on a display it picks itself.
 class XServer {
@@ -16,10 +15,6 @@ private:
     int pid_ = -1;
     QString display_;
 };
-
-// Runs a command-line tool against the test's X server and returns what it printed.
-QString runTool(const QString& display, const QString& program, const QStringList& args,
-                int* exitCode = nullptr);
 
 // Asks a window to close the way a window manager's close button does (WM_DELETE_WINDOW).
 bool requestWindowClose(const QString& display, const QString& windowId);

@@ -1,7 +1,7 @@
 #include "platform/desktop/association.h"
 #include "platform/desktop/entry_command.h"
 
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ protected:
         qputenv("PATH", bin.toUtf8());
 
         for (const char* name : {"editor", "viewer", "files app", "env", "flatpak"})
-            writeTempFile(bin + "/" + name, "#!/bin/sh\n", true);
+            ASSERT_TRUE(writeFile(bin + "/" + name, "#!/bin/sh\n", FileMode::Executable));
         application("editor", "editor %f", "text/plain;");
         application("viewer", "viewer %f", "image/png;text/plain;");
         application("files", "\"" + bin + "/files app\" %U", "inode/directory;");
@@ -50,16 +50,16 @@ protected:
         application("wrapped", "env VAR=1 \"" + bin + "/files app\" --new %U", "image/jpeg;");
         application("sandboxed", "flatpak run org.example.App %U", "image/gif;");
         // What the system keeps from the entries' MimeType lines (update-desktop-database).
-        writeTempFile(data + "/applications/mimeinfo.cache",
-                      "[MIME Cache]\ntext/plain=editor.desktop;viewer.desktop;\n"
-                      "image/png=viewer.desktop;\ninode/directory=files.desktop;\n"
-                      "application/pdf=broken.desktop;\nimage/jpeg=wrapped.desktop;\n"
-                      "image/gif=sandboxed.desktop;\n");
+        ASSERT_TRUE(writeFile(data + "/applications/mimeinfo.cache",
+                              "[MIME Cache]\ntext/plain=editor.desktop;viewer.desktop;\n"
+                              "image/png=viewer.desktop;\ninode/directory=files.desktop;\n"
+                              "application/pdf=broken.desktop;\nimage/jpeg=wrapped.desktop;\n"
+                              "image/gif=sandboxed.desktop;\n"));
         // The user's choice comes before the system's.
-        writeTempFile(data + "/applications/mimeapps.list",
-                      "[Default Applications]\ntext/plain=viewer.desktop\n");
-        writeTempFile(dir.filePath("config/mimeapps.list"),
-                      "[Default Applications]\ntext/plain=editor.desktop\n");
+        ASSERT_TRUE(writeFile(data + "/applications/mimeapps.list",
+                              "[Default Applications]\ntext/plain=viewer.desktop\n"));
+        ASSERT_TRUE(writeFile(dir.filePath("config/mimeapps.list"),
+                              "[Default Applications]\ntext/plain=editor.desktop\n"));
     }
 
     void TearDown() override
@@ -79,10 +79,10 @@ protected:
 
     void application(const QString& id, const QString& exec, const QString& types)
     {
-        writeTempFile(dir.filePath("data/applications/" + id + ".desktop"),
-                      ("[Desktop Entry]\nType=Application\nName=" + id + "\nExec=" + exec
-                       + "\nMimeType=" + types + "\n")
-                          .toUtf8());
+        EXPECT_TRUE(writeFile(dir.filePath("data/applications/" + id + ".desktop"),
+                              ("[Desktop Entry]\nType=Application\nName=" + id + "\nExec="
+                               + exec + "\nMimeType=" + types + "\n")
+                                  .toUtf8()));
     }
 };
 
@@ -90,9 +90,9 @@ TEST_F(Association, DefaultApplicationOfTheTypeAsItsDesktopEntry)
 {
     const QString folder = dir.filePath("docs");
     QDir().mkpath(folder);
-    writeTempFile(folder + "/notes", "plain words\n");
-    writeTempFile(folder + "/picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    writeTempFile(folder + "/memo.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    ASSERT_TRUE(writeFile(folder + "/notes", "plain words\n"));
+    ASSERT_TRUE(writeFile(folder + "/picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)));
+    ASSERT_TRUE(writeFile(folder + "/memo.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)));
 
     // By name; the file need not exist, and an existing one's content does not count.
     EXPECT_EQ(associatedProgram("memo.txt", "/nowhere"), entry("editor"));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 namespace {
 
 ItemRec program(const QString& path, const QString& params)
@@ -25,7 +27,7 @@ TEST(CommandLine, ProgramTakesItsParametersUnlessAModifierIsHeld)
 {
     const ItemRec app = program("/opt/tools/app", "-a ");
     EXPECT_EQ(buildCommandLine(app, 0), QStringLiteral("/opt/tools/app -a "));
-    for (int16_t shift : {1, 2, 4, 7})
+    for (int16_t shift : std::initializer_list<int16_t>{1, 2, 4, 7})
         EXPECT_EQ(buildCommandLine(app, shift), QStringLiteral("/opt/tools/app")) << shift;
     // No parameters still leaves the joining blank.
     EXPECT_EQ(buildCommandLine(program("/opt/tools/app", ""), 0),

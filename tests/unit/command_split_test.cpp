@@ -1,6 +1,6 @@
 #include "platform/desktop/command_split.h"
 
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -20,11 +20,15 @@ protected:
     }
     QString program(const QString& relative)
     {
-        return writeTempFile(root + "/" + relative, "#!/bin/sh\n", true);
+        const QString path = root + "/" + relative;
+        EXPECT_TRUE(writeFile(path, "#!/bin/sh\n", FileMode::Executable));
+        return path;
     }
     QString document(const QString& relative)
     {
-        return writeTempFile(root + "/" + relative, "text\n");
+        const QString path = root + "/" + relative;
+        EXPECT_TRUE(writeFile(path, "text\n"));
+        return path;
     }
 };
 

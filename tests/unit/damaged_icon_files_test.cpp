@@ -1,16 +1,15 @@
 #include "fixtures/ico_writer.h"
 #include "fixtures/icon_art.h"
 #include "fixtures/pe_fixture.h"
-#include "fixtures/xdg_fixture.h"
 #include "platform/desktop/desktop_icons.h"
 #include "platform/iconfile/dib_icon.h"
 #include "platform/iconfile/icon_container.h"
 #include "platform/desktop/icon_source.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
 #include <QDataStream>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -195,7 +194,7 @@ TEST_F(DamagedIconFiles, DamagedIcoFilesGiveNoIcon)
                                           {drawIconArt(Qt::blue, 48), IcoEncoding::Png}});
     ASSERT_FALSE(extractFrom(good).isNull());
     QByteArray hugePng = good; // the PNG's header claims 100000 x 100000
-    const int png = hugePng.indexOf("IHDR");
+    const int png = int(hugePng.indexOf("IHDR"));
     put32(hugePng, png + 4, 0xA0860100);
     put32(hugePng, png + 8, 0xA0860100);
     const std::vector<std::pair<const char*, std::function<void(QByteArray&)>>> cases = {
@@ -217,9 +216,8 @@ TEST_F(DamagedIconFiles, DamagedIcoFilesGiveNoIcon)
 TEST_F(DamagedIconFiles, TruncatedRealFilesAreSafeAtAnyLength)
 {
     ASSERT_EQ(buildSamplePe(dir.path(), "sample.dll", PeKind::Pe32Plus), QString());
-    QFile pe(dir.filePath("sample.dll"));
-    ASSERT_TRUE(pe.open(QIODevice::ReadOnly));
-    const QByteArray peBytes = pe.readAll();
+    const QByteArray peBytes = readFile(dir.filePath("sample.dll"));
+    ASSERT_FALSE(peBytes.isEmpty());
     const QByteArray icoBytes = sampleIco(sampleGroups()[1]);
     for (const QByteArray& whole : {peBytes, icoBytes}) {
         int complete = 0;

@@ -1,5 +1,5 @@
 #include "platform/desktop/data_location.h"
-#include "unit/file_helpers.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +38,7 @@ TEST(DataLocation, BesideTheProgramWhenWritableElseInTheUsersDataFolder)
 
     // A copy in a user folder keeps its data with it, existing data file or not.
     EXPECT_EQ(chooseDataFolder(program.path()), program.path());
-    writeBytes(program.filePath("Mosaro.dat"), "0\r\n");
+    ASSERT_TRUE(writeFile(program.filePath("Mosaro.dat"), "0\r\n"));
     EXPECT_EQ(chooseDataFolder(program.path()), program.path());
 
     // An installed copy: the folder belongs to someone else, even with a data file in it.

@@ -2,6 +2,7 @@
 #include "platform/desktop/desktop_icons.h"
 #include "platform/desktop/icon_source.h"
 #include "platform/desktop/icon_themes.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 

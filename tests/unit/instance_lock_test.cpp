@@ -1,5 +1,6 @@
 #include "platform/desktop/instance_channel.h"
 #include "platform/desktop/instance_lock.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,12 @@
 #include "store/item_file.h"
-#include "unit/file_helpers.h"
+#include "support/files.h"
+#include "support/processes.h"
 
+#include <gtest/gtest.h>
+
+#include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -27,7 +32,7 @@ TEST_F(LoadItemFileTest, MissingOrEmptyFileIsTheFirstRun)
     EXPECT_EQ(store.PageCnt, 0);
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty()); // nothing written, nothing kept
 
-    writeBytes(dataFile(), {});
+    ASSERT_TRUE(writeFile(dataFile(), {}));
     result = LoadItemFile(store, dir.path());
     EXPECT_EQ(result.status, LoadResult::Status::Loaded);
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
@@ -35,7 +40,7 @@ TEST_F(LoadItemFileTest, MissingOrEmptyFileIsTheFirstRun)
 
 TEST_F(LoadItemFileTest, GoodFileLoadsWithoutBackup)
 {
-    writeBytes(dataFile(), GoodFile);
+    ASSERT_TRUE(writeFile(dataFile(), GoodFile));
     const LoadResult result = LoadItemFile(store, dir.path());
     EXPECT_EQ(result.status, LoadResult::Status::Loaded);
     EXPECT_EQ(result.skippedLines, 0);
@@ -46,7 +51,7 @@ TEST_F(LoadItemFileTest, GoodFileLoadsWithoutBackup)
 
 TEST_F(LoadItemFileTest, DamagedFileLoadsWhatItCanAndIsKeptUntouchedUnderNewNames)
 {
-    writeBytes(dataFile(), DamagedFile);
+    ASSERT_TRUE(writeFile(dataFile(), DamagedFile));
     const LoadResult first = LoadItemFile(store, dir.path());
     EXPECT_EQ(first.status, LoadResult::Status::Damaged);
     EXPECT_EQ(first.skippedLines, 2); // the junk line and the record above PageCnt
@@ -57,18 +62,18 @@ TEST_F(LoadItemFileTest, DamagedFileLoadsWhatItCanAndIsKeptUntouchedUnderNewName
     EXPECT_TRUE(backupName.match(QFileInfo(first.backupPath).fileName()).hasMatch())
         << first.backupPath.toStdString();
     EXPECT_EQ(QFileInfo(first.backupPath).absolutePath(), QFileInfo(dataFile()).absolutePath());
-    EXPECT_EQ(readBytes(first.backupPath), DamagedFile);
-    EXPECT_EQ(readBytes(dataFile()), DamagedFile);
+    EXPECT_EQ(readFile(first.backupPath), DamagedFile);
+    EXPECT_EQ(readFile(dataFile()), DamagedFile);
 
     // A second start before any save (within the same second, too) keeps another copy and
     // never writes over the first one.
-    writeBytes(first.backupPath, "older copy");
+    ASSERT_TRUE(writeFile(first.backupPath, "older copy"));
     ItemStore again;
     const LoadResult second = LoadItemFile(again, dir.path());
     EXPECT_EQ(second.status, LoadResult::Status::Damaged);
     EXPECT_NE(second.backupPath, first.backupPath);
-    EXPECT_EQ(readBytes(first.backupPath), QByteArray("older copy"));
-    EXPECT_EQ(readBytes(second.backupPath), DamagedFile);
+    EXPECT_EQ(readFile(first.backupPath), QByteArray("older copy"));
+    EXPECT_EQ(readFile(second.backupPath), DamagedFile);
 }
 
 TEST_F(LoadItemFileTest, FileThatCannotBeReadIsReportedAndNothingIsLoaded)
@@ -79,9 +84,9 @@ TEST_F(LoadItemFileTest, FileThatCannotBeReadIsReportedAndNothingIsLoaded)
     EXPECT_FALSE(result.error.isEmpty());
 
     ASSERT_TRUE(QDir(dataFile()).removeRecursively());
-    writeBytes(dataFile(), GoodFile);
+    ASSERT_TRUE(writeFile(dataFile(), GoodFile));
     QFile::setPermissions(dataFile(), QFileDevice::WriteOwner);
-    openForOthers(dir);
+    openForOthers(dir.path());
     const int status = runWithoutRoot([&] {
         ItemStore child;
         const LoadResult r = LoadItemFile(child, dir.path());
@@ -95,9 +100,9 @@ TEST_F(LoadItemFileTest, FileThatCannotBeReadIsReportedAndNothingIsLoaded)
 
 TEST_F(LoadItemFileTest, DamagedFileThatCannotBeKeptCountsAsUnreadable)
 {
-    writeBytes(dataFile(), DamagedFile);
+    ASSERT_TRUE(writeFile(dataFile(), DamagedFile));
     QFile::setPermissions(dataFile(), QFileDevice::ReadOwner | QFileDevice::ReadOther);
-    openForOthers(dir); // readable, but no new file can be made beside it
+    openForOthers(dir.path()); // readable, but no new file can be made beside it
     const int status = runWithoutRoot([&] {
         ItemStore child;
         const LoadResult r = LoadItemFile(child, dir.path());
@@ -108,7 +113,7 @@ TEST_F(LoadItemFileTest, DamagedFileThatCannotBeKeptCountsAsUnreadable)
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
-    EXPECT_EQ(readBytes(dataFile()), DamagedFile);
+    EXPECT_EQ(readFile(dataFile()), DamagedFile);
 }
 
 } // namespace

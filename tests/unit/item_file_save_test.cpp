@@ -1,5 +1,11 @@
 #include "store/item_file.h"
-#include "unit/file_helpers.h"
+#include "support/files.h"
+#include "support/processes.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/mount.h>
@@ -33,18 +39,18 @@ protected:
         const SaveResult result = SaveItemFile(store, folder);
         EXPECT_FALSE(result.saved);
         EXPECT_FALSE(result.error.isEmpty());
-        EXPECT_EQ(readBytes(dataFilePath(folder)), OldFile);
+        EXPECT_EQ(readFile(dataFilePath(folder)), OldFile);
         EXPECT_EQ(entriesOf(folder), QStringList{"Mosaro.dat"});
     }
 };
 
 TEST_F(SaveItemFileTest, WritesTheFormattedTableAndSavesAgainIdentically)
 {
-    writeBytes(dir.filePath("Mosaro.dat"), OldFile);
+    ASSERT_TRUE(writeFile(dir.filePath("Mosaro.dat"), OldFile));
     QFile::setPermissions(dir.filePath("Mosaro.dat"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     ASSERT_TRUE(SaveItemFile(store, dir.path()).saved);
-    const QByteArray first = readBytes(dir.filePath("Mosaro.dat"));
+    const QByteArray first = readFile(dir.filePath("Mosaro.dat"));
     EXPECT_EQ(first, formatItemFile(store).bytes);
     EXPECT_EQ(QFile::permissions(dir.filePath("Mosaro.dat")),
               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
@@ -54,12 +60,12 @@ TEST_F(SaveItemFileTest, WritesTheFormattedTableAndSavesAgainIdentically)
     ItemStore loaded;
     EXPECT_EQ(LoadItemFile(loaded, dir.path()).status, LoadResult::Status::Loaded);
     ASSERT_TRUE(SaveItemFile(loaded, dir.path()).saved);
-    EXPECT_EQ(readBytes(dir.filePath("Mosaro.dat")), first);
+    EXPECT_EQ(readFile(dir.filePath("Mosaro.dat")), first);
 }
 
 TEST_F(SaveItemFileTest, RefusedTableLeavesTheOldFile)
 {
-    writeBytes(dir.filePath("Mosaro.dat"), OldFile);
+    ASSERT_TRUE(writeFile(dir.filePath("Mosaro.dat"), OldFile));
     store.ItemTbl(1, 4).CmdParam = QStringLiteral("--name=\"x\"");
     expectFailedSaveLeavesOldFile(dir.path());
 }
@@ -67,7 +73,7 @@ TEST_F(SaveItemFileTest, RefusedTableLeavesTheOldFile)
 TEST_F(SaveItemFileTest, FailsWhenTheFolderIsMissingOrAFile)
 {
     EXPECT_FALSE(SaveItemFile(store, dir.filePath("missing")).saved);
-    writeBytes(dir.filePath("plain"), "x");
+    ASSERT_TRUE(writeFile(dir.filePath("plain"), "x"));
     const SaveResult result = SaveItemFile(store, dir.filePath("plain"));
     EXPECT_FALSE(result.saved);
     EXPECT_FALSE(result.error.isEmpty());
@@ -76,20 +82,20 @@ TEST_F(SaveItemFileTest, FailsWhenTheFolderIsMissingOrAFile)
 
 TEST_F(SaveItemFileTest, FailsInAFolderWithoutWriteAccess)
 {
-    writeBytes(dir.filePath("Mosaro.dat"), OldFile);
-    openForOthers(dir); // owned by root, not writable for the child
+    ASSERT_TRUE(writeFile(dir.filePath("Mosaro.dat"), OldFile));
+    openForOthers(dir.path()); // owned by root, not writable for the child
     const int status = runWithoutRoot([&] {
         const SaveResult r = SaveItemFile(store, dir.path());
         return !r.saved && !r.error.isEmpty() ? 0 : 1;
     });
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(readBytes(dir.filePath("Mosaro.dat")), OldFile);
+    EXPECT_EQ(readFile(dir.filePath("Mosaro.dat")), OldFile);
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
 }
 
 TEST_F(SaveItemFileTest, WriteThatBreaksOffMidwayLeavesTheOldFile)
 {
-    writeBytes(dir.filePath("Mosaro.dat"), OldFile);
+    ASSERT_TRUE(writeFile(dir.filePath("Mosaro.dat"), OldFile));
     // The file size limit makes write() fail part way, as a full disk does.
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
@@ -103,7 +109,7 @@ TEST_F(SaveItemFileTest, WriteThatBreaksOffMidwayLeavesTheOldFile)
 
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.error.contains(u"大きすぎ"_qs)) << result.error.toStdString();
-    EXPECT_EQ(readBytes(dir.filePath("Mosaro.dat")), OldFile);
+    EXPECT_EQ(readFile(dir.filePath("Mosaro.dat")), OldFile);
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
 }
 
@@ -116,8 +122,8 @@ TEST_F(SaveItemFileTest, FullDiskLeavesTheOldFile)
         const QByteArray& path;
         ~Unmount() { ::umount(path.constData()); }
     } unmount{mountPoint};
-    writeBytes(dir.filePath("Mosaro.dat"), OldFile);
-    writeBytes(dir.filePath("filler"), QByteArray(48 * 1024, 'x'));
+    ASSERT_TRUE(writeFile(dir.filePath("Mosaro.dat"), OldFile));
+    ASSERT_TRUE(writeFile(dir.filePath("filler"), QByteArray(48 * 1024, 'x')));
     // About 70 KB to write, with some 16 KB left.
     for (int page = 0; page <= MaxPage; ++page)
         store.ItemTbl(page, 0) = store.ItemTbl(0, 0);
@@ -126,7 +132,7 @@ TEST_F(SaveItemFileTest, FullDiskLeavesTheOldFile)
     const SaveResult result = SaveItemFile(store, dir.path());
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.error.contains(u"空き"_qs)) << result.error.toStdString();
-    EXPECT_EQ(readBytes(dir.filePath("Mosaro.dat")), OldFile);
+    EXPECT_EQ(readFile(dir.filePath("Mosaro.dat")), OldFile);
     EXPECT_EQ(entriesOf(dir.path()), (QStringList{"Mosaro.dat", "filler"}));
 }
 

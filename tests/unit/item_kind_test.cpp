@@ -1,6 +1,6 @@
 #include "store/item_kind.h"
 
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -55,9 +55,12 @@ TEST(ItemKind, ExecutableBinariesAndScriptsAreProgramsOtherFilesAndFoldersAreNot
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     EXPECT_TRUE(isProgramFile(QCoreApplication::applicationFilePath()));  // an ELF binary
-    EXPECT_TRUE(isProgramFile(writeTempFile(dir.filePath("run"), "#!/bin/sh\n", true)));
-    EXPECT_FALSE(isProgramFile(writeTempFile(dir.filePath("plain"), "#!/bin/sh\n", false)));
-    EXPECT_FALSE(isProgramFile(writeTempFile(dir.filePath("data"), "echo hi\n", true)));
+    ASSERT_TRUE(writeFile(dir.filePath("run"), "#!/bin/sh\n", FileMode::Executable));
+    ASSERT_TRUE(writeFile(dir.filePath("plain"), "#!/bin/sh\n"));
+    ASSERT_TRUE(writeFile(dir.filePath("data"), "echo hi\n", FileMode::Executable));
+    EXPECT_TRUE(isProgramFile(dir.filePath("run")));
+    EXPECT_FALSE(isProgramFile(dir.filePath("plain")));
+    EXPECT_FALSE(isProgramFile(dir.filePath("data")));
     ASSERT_TRUE(QDir(dir.path()).mkpath("tools.exe"));
     EXPECT_FALSE(isProgramFile(dir.filePath("tools.exe")));
     ASSERT_TRUE(QDir(dir.path()).mkpath("apps.desktop"));

@@ -1,7 +1,7 @@
 #include "launcher/item_launch.h"
 
 #include "platform/desktop/desktop_platform.h"
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,8 @@ protected:
         ASSERT_TRUE(dir.isValid());
         base = QDir(dir.path()).canonicalPath();
         record = base + "/record.txt";
-        recorder = writeTempFile(base + "/sub/rec", argumentRecorder(record), true);
+        recorder = base + "/sub/rec";
+        ASSERT_TRUE(writeFile(recorder, argumentRecorder(record), FileMode::Executable));
     }
     void TearDown() override { QDir::setCurrent(saved); }
 

@@ -1,16 +1,16 @@
 #include "fixtures/icon_art.h"
 #include "fixtures/pe_fixture.h"
-#include "fixtures/xdg_fixture.h"
 #include "platform/desktop/desktop_icons.h"
 #include "platform/iconfile/icon_container.h"
 #include "platform/desktop/icon_source.h"
 #include "platform/desktop/mapped_file.h"
 #include "platform/iconfile/pe_resources.h"
+#include "support/files.h"
+#include "support/processes.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -108,26 +108,15 @@ struct ListedGroup {
     qsizetype size;
 };
 
-QString runTool(const QString& program, const QStringList& arguments, QByteArray* output = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return program + " failed: " + process.readAllStandardError();
-    if (output)
-        *output = process.readAllStandardOutput();
-    return {};
-}
-
 TEST_F(PeIcons, FindsWhatWrestoolFindsInTheSameFiles)
 {
     for (PeKind kind : {PeKind::Pe32, PeKind::Pe32Plus}) {
         SCOPED_TRACE(fileName(kind).toStdString());
-        QByteArray listing;
-        ASSERT_EQ(runTool("wrestool", {"-l", "--type=14", path(kind)}, &listing), QString());
+        const ToolRun listing = runTool("wrestool", {"-l", "--type=14", path(kind)});
+        ASSERT_EQ(listing.exitCode, 0) << listing.errors.toStdString();
         std::vector<ListedGroup> listed;
         const QRegularExpression line("--name=(?:'([^']*)'|(\\d+)).*size=(\\d+)");
-        for (const QString& text : QString::fromUtf8(listing).split('\n', Qt::SkipEmptyParts)) {
+        for (const QString& text : QString::fromUtf8(listing.output).split('\n', Qt::SkipEmptyParts)) {
             const auto match = line.match(text);
             ASSERT_TRUE(match.hasMatch()) << text.toStdString();
             listed.push_back({match.captured(1).isEmpty() ? match.captured(2) : match.captured(1),
@@ -147,9 +136,9 @@ TEST_F(PeIcons, FindsWhatWrestoolFindsInTheSameFiles)
 
             // The .ico wrestool rebuilds from the group holds the very images we read.
             const QString ico = dir->filePath("wrestool.ico");
-            ASSERT_EQ(runTool("wrestool", {"-x", "--type=14", "--name=" + listed[i].label, "-o",
-                                           ico, path(kind)}),
-                      QString());
+            const ToolRun extraction = runTool(
+                "wrestool", {"-x", "--type=14", "--name=" + listed[i].label, "-o", ico, path(kind)});
+            ASSERT_EQ(extraction.exitCode, 0) << extraction.errors.toStdString();
             const MappedFile extracted(ico);
             const auto fromTool = readIcoFile(extracted.view());
             const auto ours = iconImagesAt(file.view(), int32_t(i));

@@ -1,6 +1,6 @@
 #include "platform/desktop/desktop_platform.h"
 
-#include "support/temp_files.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -43,13 +43,15 @@ protected:
         ASSERT_TRUE(dir.isValid());
         folder = dir.filePath("work dir; $x `y` &z");
         record = dir.filePath("record.txt");
-        recorder = writeTempFile(folder + "/rec app", argumentRecorder(record), true);
+        recorder = folder + "/rec app";
+        ASSERT_TRUE(writeFile(recorder, argumentRecorder(record), FileMode::Executable));
     }
 };
 
 TEST_F(ProgramStart, StartsDetachedInTheFolderWithArgumentsUntouched)
 {
-    const QString memo = writeTempFile(folder + "/My Docs/a b.txt", "text\n");
+    const QString memo = folder + "/My Docs/a b.txt";
+    ASSERT_TRUE(writeFile(memo, "text\n"));
     const StartResult result =
         platform.startCommandLine(recorder + R"( -a "q r" ; | $HOME `id` > out * )" + memo, folder);
     ASSERT_TRUE(result.started) << result.error.toStdString();
@@ -76,13 +78,15 @@ TEST_F(ProgramStart, FailuresAreReportedAndStartNothing)
     EXPECT_FALSE(result.started);
     EXPECT_FALSE(result.error.isEmpty());
 
-    const QString notExecutable = writeTempFile(folder + "/plain", "#!/bin/sh\n");
+    const QString notExecutable = folder + "/plain";
+    ASSERT_TRUE(writeFile(notExecutable, "#!/bin/sh\n"));
     result = platform.startCommandLine(notExecutable + " ", folder);
     EXPECT_FALSE(result.started);
     EXPECT_TRUE(result.error.contains(notExecutable));
 
     // Executable, but the system cannot run it.
-    const QString garbage = writeTempFile(folder + "/garbage", "\x01\x02\x03 not a program", true);
+    const QString garbage = folder + "/garbage";
+    ASSERT_TRUE(writeFile(garbage, "\x01\x02\x03 not a program", FileMode::Executable));
     EXPECT_FALSE(platform.startCommandLine(garbage + " ", folder).started);
 
     // A folder that is gone is named, not hidden behind the system's words.

@@ -1,7 +1,12 @@
 #include "store/item_file.h"
 #include "pages/save_command.h"
-#include "support/scripted_platform.h"
-#include "unit/file_helpers.h"
+#include "support/expect_message.h"
+#include "support/files.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -42,11 +47,10 @@ TEST_F(SaveCommandTest, OkSavesFromTheProgramFolderAndRestoresTheCurrentDirector
     mnuFrmSave_Click(store, platform);
 
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              QStringLiteral("全ての作成データを保存します。\u3000よろしいでしょうか？"));
-    EXPECT_EQ(platform.messages[0].title, QStringLiteral("保存確認"));
-    EXPECT_EQ(platform.messages[0].style, 1);
-    EXPECT_EQ(readBytes(dataFile()), formatItemFile(store).bytes);
+    expectMessage(platform.messages[0],
+                  QStringLiteral("全ての作成データを保存します。\u3000よろしいでしょうか？"),
+                  MsgStyle::OkCancel, QStringLiteral("保存確認"));
+    EXPECT_EQ(readFile(dataFile()), formatItemFile(store).bytes);
     EXPECT_EQ(platform.directoryChanges, (std::vector<QString>{dir.path(), "/opt/tools"}));
     EXPECT_EQ(platform.cwd, QStringLiteral("/opt/tools"));
 }
@@ -57,37 +61,37 @@ TEST_F(SaveCommandTest, BothSavesWriteIntoTheDataFolderNotThePrograms)
     platform.dataDir = userData.path();
     platform.answers = {MsgAnswer::Ok};
     mnuFrmSave_Click(store, platform);
-    EXPECT_EQ(readBytes(dataFilePath(userData.path())), formatItemFile(store).bytes);
+    EXPECT_EQ(readFile(dataFilePath(userData.path())), formatItemFile(store).bytes);
     EXPECT_EQ(platform.directoryChanges, (std::vector<QString>{dir.path(), "/opt/tools"}));
 
     store.PageCnt = 2;
     saveForClose(store, platform);
-    EXPECT_EQ(readBytes(dataFilePath(userData.path())), formatItemFile(store).bytes);
+    EXPECT_EQ(readFile(dataFilePath(userData.path())), formatItemFile(store).bytes);
     EXPECT_TRUE(entriesOf(dir.path()).isEmpty());
 }
 
 TEST_F(SaveCommandTest, CancelLeavesTheFileUntouched)
 {
-    writeBytes(dataFile(), "0\r\n");
+    ASSERT_TRUE(writeFile(dataFile(), "0\r\n"));
     platform.answers = {MsgAnswer::Cancel};
     mnuFrmSave_Click(store, platform);
-    EXPECT_EQ(readBytes(dataFile()), QByteArray("0\r\n"));
+    EXPECT_EQ(readFile(dataFile()), QByteArray("0\r\n"));
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.directoryChanges.empty());
 }
 
 TEST_F(SaveCommandTest, FailedSaveSaysThePreviousFileIsIntact)
 {
-    writeBytes(dataFile(), "0\r\n");
+    ASSERT_TRUE(writeFile(dataFile(), "0\r\n"));
     store.ItemTbl(1, 2).Title = QStringLiteral("\"quoted\"");
     platform.answers = {MsgAnswer::Ok};
     mnuFrmSave_Click(store, platform);
 
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].style, MsgStyle::Stop);
-    EXPECT_TRUE(platform.messages[1].text.contains(u"保存できませんでした"_qs));
-    EXPECT_TRUE(platform.messages[1].text.contains(u"ページ 1 のスロット 2"_qs));
-    EXPECT_EQ(readBytes(dataFile()), QByteArray("0\r\n"));
+    expectMessage(platform.messages[1],
+                  containing({u"保存できませんでした"_qs, u"ページ 1 のスロット 2"_qs}),
+                  MsgStyle::OkOnly + MsgStyle::Stop, "Mosaro");
+    EXPECT_EQ(readFile(dataFile()), QByteArray("0\r\n"));
     EXPECT_EQ(platform.cwd, QStringLiteral("/opt/tools"));
 }
 
@@ -95,7 +99,7 @@ TEST_F(SaveCommandTest, ClosingSavesWithoutAsking)
 {
     saveForClose(store, platform);
     EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(readBytes(dataFile()), formatItemFile(store).bytes);
+    EXPECT_EQ(readFile(dataFile()), formatItemFile(store).bytes);
 }
 
 TEST_F(SaveCommandTest, ClosingOffersRetryUntilTheSaveWorks)
@@ -109,9 +113,9 @@ TEST_F(SaveCommandTest, ClosingOffersRetryUntilTheSaveWorks)
     saveForClose(store, platform);
 
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[0].style, MsgStyle::RetryCancel + MsgStyle::Stop);
-    EXPECT_TRUE(platform.messages[0].text.contains(u"前のデータファイル"_qs));
-    EXPECT_EQ(readBytes(dataFilePath(platform.folder)), formatItemFile(store).bytes);
+    expectMessage(platform.messages[0], containing({u"前のデータファイル"_qs}),
+                  MsgStyle::RetryCancel + MsgStyle::Stop, "Mosaro");
+    EXPECT_EQ(readFile(dataFilePath(platform.folder)), formatItemFile(store).bytes);
 }
 
 TEST_F(SaveCommandTest, ClosingGivesUpOnCancel)

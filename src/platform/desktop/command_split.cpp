@@ -126,10 +126,10 @@ SplitCommand splitCommandLine(const QString& line, const QString& workingDir)
     int rest = begin;
 
     if (begin < line.size() && line[begin] == QLatin1Char('"')) {
-        const int close = line.indexOf(QLatin1Char('"'), begin + 1);
-        const int nameEnd = close < 0 ? line.size() : close;
+        const int close = int(line.indexOf(QLatin1Char('"'), begin + 1));
+        const int nameEnd = close < 0 ? int(line.size()) : close;
         command.program = line.mid(begin + 1, nameEnd - begin - 1);
-        rest = close < 0 ? line.size() : close + 1;
+        rest = close < 0 ? int(line.size()) : close + 1;
         if (const auto found = resolveProgram(command.program, workingDir)) {
             command.program = *found;
             command.programFound = true;

@@ -49,7 +49,8 @@ std::optional<Layout> readLayout(ByteView image)
     const auto colours = image.sub(coloursAt, coloursSize);
     if (!palette || !colours)
         return std::nullopt;
-    const auto mask = image.sub(coloursAt + coloursSize, rowBytes(uint64_t(*width), 1) * height);
+    const auto mask =
+        image.sub(coloursAt + coloursSize, rowBytes(uint64_t(*width), 1) * uint64_t(height));
     if (!mask && *bits != 32)
         return std::nullopt;
     return Layout{*width, height, *bits, *palette, *colours, mask};
@@ -97,7 +98,7 @@ std::optional<DecodedIcon> decodeDibIcon(ByteView image)
     icon.height = layout->height;
     icon.argb.resize(size_t(layout->width) * size_t(layout->height));
 
-    const uint64_t stride = rowBytes(uint64_t(layout->width), layout->bits);
+    const uint64_t stride = rowBytes(uint64_t(layout->width), uint64_t(layout->bits));
     bool anyAlpha = false;
     for (int y = 0; y < layout->height; ++y) {
         const int sourceRow = layout->height - 1 - y; // stored bottom-up
