@@ -223,14 +223,15 @@ TEST_F(FileDrop, AnythingTheDataFileCannotHoldIsRefusedNamingItsCharacter)
     EXPECT_EQ(store.ItemTbl(0, 4), item("kept"));
     EXPECT_FALSE(store.ItemTbl(0, 5).Used);
     ASSERT_EQ(platform.messages.size(), 3u);
-    for (const auto& message : platform.messages)
-        EXPECT_EQ(message.style, 48);
-    EXPECT_TRUE(platform.messages[0].text.contains(association));
-    EXPECT_TRUE(platform.messages[0].text.contains("/home/u/photo.jpg"));
-    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8("「é」（U+00E9）")));
-    EXPECT_TRUE(platform.messages[1].text.contains(entry));
-    EXPECT_TRUE(platform.messages[1].text.contains(QString::fromUtf8("「é」")));
-    EXPECT_TRUE(platform.messages[2].text.contains(QString::fromUtf8("「\"」（U+0022）")));
+    const int refused = MsgStyle::OkOnly + MsgStyle::Exclamation;
+    expectMessage(platform.messages[0],
+                  containing({association, "/home/u/photo.jpg",
+                              QString::fromUtf8("「é」（U+00E9）")}),
+                  refused, "Mosaro");
+    expectMessage(platform.messages[1], containing({entry, QString::fromUtf8("「é」")}), refused,
+                  "Mosaro");
+    expectMessage(platform.messages[2], containing({QString::fromUtf8("「\"」（U+0022）")}),
+                  refused, "Mosaro");
 }
 
 }  // namespace

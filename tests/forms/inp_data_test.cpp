@@ -478,9 +478,9 @@ TEST_F(ItemProperties, ApplyRefusesTextTheDataFileCannotHold)
     store.ItemTbl(0, 0).AssocExe = association;
     dialog->ComOk_Click();
     ASSERT_EQ(platform.messages.size(), 3u);
-    EXPECT_EQ(platform.messages[2].style, MsgStyle::Exclamation);
-    EXPECT_TRUE(platform.messages[2].text.contains(association));
-    EXPECT_TRUE(platform.messages[2].text.contains(QString::fromUtf8("「é」（U+00E9）")));
+    expectMessage(platform.messages[2],
+                  containing({association, QString::fromUtf8("「é」（U+00E9）")}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("データ入力"));
     EXPECT_EQ(store.ItemTbl(0, 0).Title, "a");
     EXPECT_TRUE(window->inpData);
 }
@@ -497,9 +497,9 @@ TEST_F(ItemProperties, BrowseRefusesAnAssociationTheDataFileCannotHold)
     chooseFile("/home/u/memo.txt");
     dialog->ComShow_Click();
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].style, MsgStyle::Exclamation);
-    EXPECT_TRUE(platform.messages[0].text.contains(association));
-    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromUtf8("「é」（U+00E9）")));
+    expectMessage(platform.messages[0],
+                  containing({association, QString::fromUtf8("「é」（U+00E9）")}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, QStringLiteral("データ入力"));
     EXPECT_EQ(text(0).text(), item("a").ProgName);
     EXPECT_EQ(text(2).text(), item("a").IconFile);
     EXPECT_EQ(text(4).text(), "mine");

@@ -258,9 +258,8 @@ TEST_F(SlotClicks, DesktopEntriesStartThroughTheEntryWithTheItemsArguments)
     platform.startError = "no Exec";
     press(pic(0), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].style, 48);
-    EXPECT_TRUE(platform.messages[0].text.contains(entry));
-    EXPECT_TRUE(platform.messages[0].text.contains("no Exec"));
+    expectMessage(platform.messages[0], containing({entry, "no Exec"}),
+                  MsgStyle::OkOnly + MsgStyle::Exclamation, "Mosaro");
 }
 
 }  // namespace
