@@ -1,7 +1,7 @@
 #include "editing/inp_data.h"
 
 #include "launcher/draw_item_icon.h"
-#include "launcher/item_kind.h"
+#include "store/item_kind.h"
 #include "launcher/mosaro.h"
 #include "platform/widgets/bgr_color.h"
 #include "platform/widgets/dialog_window.h"

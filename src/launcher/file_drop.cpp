@@ -1,4 +1,4 @@
-#include "launcher/item_kind.h"
+#include "store/item_kind.h"
 #include "launcher/mosaro.h"
 #include "store/storable_text.h"
 

@@ -1,4 +1,4 @@
-#include "launcher/item_kind.h"
+#include "store/item_kind.h"
 
 #include "support/temp_files.h"
 
