@@ -1,3 +1,4 @@
+#include "launcher/end_of_run_save.h"
 #include "launcher/mosaro.h"
 #include "platform/widgets/builtin_icons.h"
 #include "platform/desktop/desktop_platform.h"
@@ -49,6 +50,8 @@ int main(int argc, char* argv[])
     for (int size : {16, 32, 64})
         icon.addPixmap(QPixmap::fromImage(mosaroWindowIcon(size)));
     window.setWindowIcon(icon);
+    EndOfRunSave endOfRun(store, platform.programFolder());
+    QObject::connect(&window, &Mosaro::unloaded, &window, [&endOfRun] { endOfRun.settle(); });
     installQuitSignals([&window] { window.close(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.close(); });

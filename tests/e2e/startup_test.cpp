@@ -50,6 +50,27 @@ TEST_F(Startup, ShowsPageZeroAndRewritesTheFileUnchangedOnSigterm)
     EXPECT_EQ(readDataFile(), original);
 }
 
+TEST_F(Startup, LosingTheDisplayStillWritesTheFile)
+{
+    // The same records in reverse order: they load the same, and only a write puts them in
+    // order again.
+    const QByteArray ordered = preparedFile();
+    QList<QByteArray> lines = ordered.split('\n');
+    ASSERT_EQ(lines.size(), 4); // page count, two records, the empty rest after the last CR LF
+    std::swap(lines[1], lines[2]);
+    const QByteArray reversed = lines.join('\n');
+    ASSERT_NE(reversed, ordered);
+    writeDataFile(reversed);
+    QProcess* mosaro = start();
+    ASSERT_FALSE(mainWindow().isEmpty());
+
+    server_->kill();
+    ASSERT_TRUE(mosaro->waitForFinished(10000)) << "the program outlived its display";
+    EXPECT_EQ(readDataFile(), ordered);
+    // No temporary file left behind, no backup made.
+    EXPECT_EQ(QDir(folder()).entryList({"Mosaro.dat*"}, QDir::Files), QStringList{"Mosaro.dat"});
+}
+
 TEST_F(Startup, TheCloseButtonWritesTheFileAsQuitDoes)
 {
     const QByteArray original = preparedFile();

@@ -55,6 +55,15 @@ XServer::~XServer()
     }
 }
 
+void XServer::kill()
+{
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+}
+
 QString runTool(const QString& display, const QString& program, const QStringList& args,
                 int* exitCode)
 {
