@@ -53,8 +53,11 @@ int main(int argc, char* argv[])
     EndOfRunSave endOfRun(store, platform.programFolder());
     QObject::connect(&window, &Mosaro::unloaded, &window, [&endOfRun] { endOfRun.settle(); });
     installQuitSignals([&window] { window.close(); });
+    // A checkpoint, or a logout that another program may still cancel: keep the table safe
+    // and stay open. A session that really ends quits the application, which closes the
+    // window the normal way.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.close(); });
+                     [&endOfRun](QSessionManager&) { endOfRun.writeNow(); });
     window.show();
     QTimer::singleShot(0, &window, &Mosaro::reportLoadProblems);
     return app.exec();
