@@ -11,7 +11,7 @@ run_packages=(
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils libxcb1-dev libsm-dev libice-dev
+  xvfb xdotool xclip x11-utils libxcb1-dev libsm-dev libice-dev
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils
   clang libclang-rt-14-dev
 )

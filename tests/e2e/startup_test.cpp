@@ -3,6 +3,7 @@
 #include "store/item_file.h"
 #include "store/item_store.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,8 +80,9 @@ TEST_F(Startup, TheCloseButtonWritesTheFileAsQuitDoes)
     const QString window = mainWindow();
     ASSERT_FALSE(window.isEmpty());
     QFile::remove(dataFile());
-    // As a person would: the window is up a moment before its close box is clicked.
-    QThread::msleep(500);
+    // As a person would: the window is painted before its close box is clicked.
+    ASSERT_EQ(waitForColour(window, QPoint(8 + 88 + 70, 8 + 8), QColor(64, 64, 64)),
+              QColor(64, 64, 64));
     ASSERT_TRUE(requestWindowClose(server_->display(), window));
     EXPECT_EQ(waitForExit(mosaro), 0);
     EXPECT_EQ(readDataFile(), original);
@@ -120,7 +122,10 @@ TEST_F(Startup, OneInstancePerProgramFile)
     ASSERT_TRUE(QFile::copy(program_, copy));
     QFile(copy).setPermissions(QFile::permissions(program_));
     QProcess* other = start(copy);
-    QThread::msleep(1500);
+    QDeadlineTimer shown(10000);
+    while (tool("xdotool", {"search", "--onlyvisible", "--name", "^Mosaro"}).split('\n').size() < 2
+           && !shown.hasExpired())
+        QThread::msleep(50);
     EXPECT_TRUE(isRunning(other));
     EXPECT_EQ(stop(other, SIGTERM), 0);
     EXPECT_TRUE(QFile::exists(otherFolder.path() + "/Mosaro.dat"));
@@ -132,7 +137,9 @@ TEST_F(Startup, SimultaneousStartsLeaveExactlyOneAndAKilledOneBlocksNothing)
     QProcess* a = start();
     QProcess* b = start();
     ASSERT_FALSE(mainWindow().isEmpty());
-    QThread::msleep(1000);
+    QDeadlineTimer settled(10000);
+    while (isRunning(a) && isRunning(b) && !settled.hasExpired())
+        QThread::msleep(50);
     const int running = int(isRunning(a)) + int(isRunning(b));
     EXPECT_EQ(running, 1);
     QProcess* survivor = isRunning(a) ? a : b;
