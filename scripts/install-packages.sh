@@ -11,7 +11,7 @@ run_packages=(
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils
+  xvfb xdotool xclip x11-utils libsm-dev libice-dev
   dbus at-spi2-core python3-pyatspi
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 icoutils
   clang libclang-rt-14-dev

@@ -1,3 +1,4 @@
+#include "launcher/end_of_run_save.h"
 #include "launcher/mosaro.h"
 #include "platform/desktop/data_location.h"
 #include "platform/desktop/desktop_platform.h"
@@ -9,6 +10,7 @@
 #include "platform/widgets/builtin_icons.h"
 #include "platform/widgets/fonts.h"
 #include "store/item_store.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFontDatabase>
@@ -87,9 +89,14 @@ int main(int argc, char* argv[])
     for (int size : {16, 32, 64})
         icon.addPixmap(QPixmap::fromImage(mosaroWindowIcon(size)));
     window.setWindowIcon(icon);
+    EndOfRunSave endOfRun(store, platform.dataFolder());
+    QObject::connect(&window, &Mosaro::unloaded, &window, [&endOfRun] { endOfRun.settle(); });
     installQuitSignals([&window] { window.close(); });
+    // A checkpoint, or a logout that another program may still cancel: keep the table safe
+    // and stay open. A session that really ends quits the application, which closes the
+    // window the normal way.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.close(); });
+                     [&endOfRun](QSessionManager&) { endOfRun.writeNow(); });
     window.show();
     InstanceChannel channel;
     channel.listen(channelPath);

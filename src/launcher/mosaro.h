@@ -68,6 +68,10 @@ public:
     QPointer<QWidget> inpPage;
     QPointer<QWidget> inpDelPg;
 
+signals:
+    // Form_Unload has dealt with the data file: written, or the user gave up writing it.
+    void unloaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -48,6 +48,7 @@ void Mosaro::Form_Unload()
 {
     platform_.setCurrentDirectory(platform_.programFolder());
     saveForClose(store_, platform_);
+    emit unloaded();
 }
 
 void Mosaro::mnuFrmQit_Click()

@@ -1,7 +1,9 @@
 #include "store/durable_file.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,23 +14,11 @@
 
 namespace {
 
-QString reasonFor(int error)
+
+QString tooLarge(qint64 maxBytes)
 {
-    QString what;
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT: what = QStringLiteral("ディスクの空きが足りません。"); break;
-    case EFBIG: what = QStringLiteral("ファイルが大きすぎます。"); break;
-    case EACCES:
-    case EPERM: what = QStringLiteral("アクセスする権限がありません。"); break;
-    case EROFS: what = QStringLiteral("読み取り専用の場所です。"); break;
-    case ENOENT: what = QStringLiteral("フォルダーが見つかりません。"); break;
-    case ENOTDIR: what = QStringLiteral("フォルダーの代わりにファイルがあります。"); break;
-    case EISDIR: what = QStringLiteral("ファイルの代わりにフォルダーがあります。"); break;
-    case EIO: what = QStringLiteral("ディスクの入出力エラーです。"); break;
-    default: what = QStringLiteral("システムエラーです。"); break;
-    }
-    return what + QStringLiteral("（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
+    return QStringLiteral("データファイルとしては大きすぎます（%1 MB を超えています）。")
+        .arg(maxBytes / (1024 * 1024));
 }
 
 // Writes all bytes and flushes them to the disk; 0 or the error number.
@@ -66,6 +56,17 @@ void syncFolder(const QByteArray& folder)
     }
 }
 
+// A data file that is a link stays one: the file it points to is replaced.
+QFileInfo replacedFile(const QString& path)
+{
+    const QFileInfo link(path);
+    return QFileInfo(link.isSymLink() ? link.symLinkTarget() : link.absoluteFilePath());
+}
+
+// The new content is written beside the file under its name, this suffix and six letters or
+// digits (mkstemp's), then renamed over it.
+constexpr char TempSuffix[] = ".new-";
+
 mode_t currentUmask()
 {
     const mode_t mask = ::umask(0);
@@ -75,24 +76,76 @@ mode_t currentUmask()
 
 } // namespace
 
-FileRead readWholeFile(const QString& path)
+QString systemErrorReason(int error)
+{
+    QString what;
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT: what = QStringLiteral("ディスクの空きが足りません。"); break;
+    case EFBIG: what = QStringLiteral("ファイルが大きすぎます。"); break;
+    case EACCES:
+    case EPERM: what = QStringLiteral("アクセスする権限がありません。"); break;
+    case EROFS: what = QStringLiteral("読み取り専用の場所です。"); break;
+    case ENOENT: what = QStringLiteral("フォルダーが見つかりません。"); break;
+    case ENOTDIR: what = QStringLiteral("フォルダーの代わりにファイルがあります。"); break;
+    case EISDIR: what = QStringLiteral("ファイルの代わりにフォルダーがあります。"); break;
+    case EIO: what = QStringLiteral("ディスクの入出力エラーです。"); break;
+    case EXDEV:
+        what = QStringLiteral("別のファイルシステムへは名前の付け替えで置き換えられません。");
+        break;
+    case ENAMETOOLONG: what = QStringLiteral("ファイル名が長すぎます。"); break;
+    case ELOOP: what = QStringLiteral("シンボリックリンクが循環しています。"); break;
+    case EMFILE:
+    case ENFILE: what = QStringLiteral("開いているファイルが多すぎます。"); break;
+    case EBUSY:
+    case ETXTBSY: what = QStringLiteral("ファイルが使用中です。"); break;
+    default: {
+        // No Japanese wording for it: the system's own name and text tell the reader most.
+        const char* name = ::strerrorname_np(error);
+        return QStringLiteral("予期しないシステムエラーです（%1: %2）。")
+            .arg(QString::fromLatin1(name ? name : "errno"),
+                 QString::fromLocal8Bit(std::strerror(error)));
+    }
+    }
+    return what + QStringLiteral("（%1）").arg(QString::fromLocal8Bit(std::strerror(error)));
+}
+
+FileRead readWholeFile(const QString& path, qint64 maxBytes)
 {
     FileRead result;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe cannot hold the open up; only a regular file is read.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         const int error = errno;
         result.exists = error != ENOENT;
         if (result.exists)
-            result.error = reasonFor(error);
+            result.error = systemErrorReason(error);
         return result;
     }
     result.exists = true;
     struct stat info {};
-    if (::fstat(fd, &info) == 0) {
-        result.permissions = info.st_mode & 07777;
-        result.bytes.reserve(qsizetype(info.st_size) + 1);
+    if (::fstat(fd, &info) != 0) {
+        result.error = systemErrorReason(errno);
+        ::close(fd);
+        return result;
     }
-    // Read until the end, however the size changes meanwhile.
+    if (!S_ISREG(info.st_mode)) {
+        result.error = S_ISDIR(info.st_mode)
+                           ? systemErrorReason(EISDIR)
+                           : QStringLiteral("普通のファイルではありません（名前付きパイプ、"
+                                            "デバイスなど）。");
+        ::close(fd);
+        return result;
+    }
+    if (info.st_size > maxBytes) {
+        result.error = tooLarge(maxBytes);
+        ::close(fd);
+        return result;
+    }
+    result.permissions = info.st_mode & 07777;
+    result.bytes.reserve(qsizetype(info.st_size) + 1);
+    // Read until the end, however the size changes meanwhile, but never past the limit.
     for (;;) {
         if (result.bytes.capacity() - result.bytes.size() < 4096)
             result.bytes.reserve(result.bytes.size() * 2 + 4096);
@@ -104,7 +157,12 @@ FileRead readWholeFile(const QString& path)
         if (got == 0)
             break;
         if (got < 0 && errno != EINTR) {
-            result.error = reasonFor(errno);
+            result.error = systemErrorReason(errno);
+            result.bytes.clear();
+            break;
+        }
+        if (result.bytes.size() > maxBytes) {
+            result.error = tooLarge(maxBytes);
             result.bytes.clear();
             break;
         }
@@ -115,15 +173,13 @@ FileRead readWholeFile(const QString& path)
 
 QString replaceFileDurably(const QString& path, const QByteArray& bytes)
 {
-    // A data file that is a link stays one: the file it points to is replaced.
-    const QFileInfo link(path);
-    const QFileInfo target(link.isSymLink() ? link.symLinkTarget() : link.absoluteFilePath());
+    const QFileInfo target = replacedFile(path);
     const QByteArray targetName = QFile::encodeName(target.absoluteFilePath());
-    QByteArray tempName = targetName + ".new-XXXXXX";
+    QByteArray tempName = targetName + TempSuffix + "XXXXXX";
 
     const int fd = ::mkstemp(tempName.data());
     if (fd < 0)
-        return reasonFor(errno);
+        return systemErrorReason(errno);
     struct stat old {};
     const mode_t mode =
         ::stat(targetName.constData(), &old) == 0 ? old.st_mode & 07777 : 0666 & ~currentUmask();
@@ -137,7 +193,7 @@ QString replaceFileDurably(const QString& path, const QByteArray& bytes)
         error = errno;
     if (error != 0) {
         ::unlink(tempName.constData());
-        return reasonFor(error);
+        return systemErrorReason(error);
     }
     syncFolder(QFile::encodeName(target.absolutePath()));
     return {};
@@ -153,7 +209,7 @@ QString createFileDurably(const QString& path, const QByteArray& bytes, unsigned
     if (fd < 0) {
         const int error = errno;
         existed = error == EEXIST;
-        return reasonFor(error);
+        return systemErrorReason(error);
     }
     int error = writeAllAndSync(fd, bytes);
     const int closeError = closeChecked(fd);
@@ -161,8 +217,21 @@ QString createFileDurably(const QString& path, const QByteArray& bytes, unsigned
         error = closeError;
     if (error != 0) {
         ::unlink(name.constData());
-        return reasonFor(error);
+        return systemErrorReason(error);
     }
     syncFolder(QFile::encodeName(QFileInfo(path).absolutePath()));
     return {};
+}
+
+void removeLeftoverTemporaries(const QString& path)
+{
+    const QFileInfo target = replacedFile(path);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1%2[A-Za-z0-9]{6}$")
+            .arg(QRegularExpression::escape(target.fileName()), QLatin1String(TempSuffix)));
+    const QDir folder = target.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch())
+            ::unlink(QFile::encodeName(folder.filePath(name)).constData());
+    }
 }

@@ -8,6 +8,15 @@
 
 namespace {
 
+// The largest file the program can write. The longest text it lets into a field is a
+// full text box (32767 characters, plus the blank it adds to parameters); CP932 takes at most
+// two bytes a character.
+constexpr qint64 MaxFieldChars = 32768;
+constexpr qint64 TextFields = 6;                         // each in double quotes
+constexpr qint64 OtherFieldBytes = 4 + 2 + 7 + 11 + 11;  // page, slot, #FALSE#, IconNo, colour
+constexpr qint64 RecordBytes = TextFields * (2 * MaxFieldChars + 2) + OtherFieldBytes + 10 + 2;
+constexpr qint64 MaxDataFileBytes = 6 + qint64(MaxPage + 1) * SlotCount * RecordBytes;
+
 LoadResult unreadable(const QString& why)
 {
     LoadResult result;
@@ -55,7 +64,10 @@ QString dataFilePath(const QString& folder)
 LoadResult LoadItemFile(ItemStore& store, const QString& folder)
 {
     const QString path = dataFilePath(folder);
-    const FileRead file = readWholeFile(path);
+    // Loading happens once, at start-up with the instance lock held, so no save of ours can
+    // be under way: a temporary file beside the data file is what a killed save left.
+    removeLeftoverTemporaries(path);
+    const FileRead file = readWholeFile(path, MaxDataFileBytes);
     if (!file.error.isEmpty())
         return unreadable(file.error);
     if (!file.exists || file.bytes.isEmpty())

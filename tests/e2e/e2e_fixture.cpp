@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <algorithm>
+
 #include <csignal>
 #include <unistd.h>
 
@@ -94,6 +96,38 @@ bool E2eTest::waitForNoWindow(const QString& namePattern, int timeoutMs)
     return false;
 }
 
+bool E2eTest::waitForPopupMenu(int timeoutMs)
+{
+    // A popup menu is the program's one visible window without a caption of its own: X tools
+    // show it under the program's name.
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        const QString ids = tool("xdotool", {"search", "--onlyvisible", "--class", "mosaro"});
+        for (const QString& id : ids.split('\n', Qt::SkipEmptyParts)) {
+            const QString name = windowName(id);
+            if (name.isEmpty() || name == QLatin1String("mosaro"))
+                return true;
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+QColor E2eTest::waitForColour(const QString& windowId, QPoint at, QColor expected, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    QColor seen;
+    do {
+        const QImage shot = captureWindow(server_->display(), windowId);
+        if (!shot.isNull() && shot.rect().contains(at))
+            seen = shot.pixelColor(at);
+        if (seen == expected)
+            break;
+        QThread::msleep(50);
+    } while (!deadline.hasExpired());
+    return seen;
+}
+
 QString E2eTest::windowName(const QString& windowId)
 {
     return tool("xdotool", {"getwindowname", windowId});
@@ -106,14 +140,14 @@ QString E2eTest::mainWindow()
 
 void E2eTest::click(const QString& windowId, int x, int y, int button, const QString& modifiers)
 {
-    tool("xdotool", {"mousemove", "--window", windowId, QString::number(x), QString::number(y)});
-    QThread::msleep(50);
+    // --sync: the pointer is there before the press, however busy the machine is.
+    tool("xdotool", {"mousemove", "--sync", "--window", windowId, QString::number(x),
+                     QString::number(y)});
     if (!modifiers.isEmpty())
         tool("xdotool", {"keydown", modifiers});
     tool("xdotool", {"click", QString::number(button)});
     if (!modifiers.isEmpty())
         tool("xdotool", {"keyup", modifiers});
-    QThread::msleep(150);
 }
 
 void E2eTest::clickSlot(int slot, int button, const QString& modifiers)
@@ -136,14 +170,45 @@ void E2eTest::keys(const QString& windowId, const QStringList& keyNames)
     QStringList args{"key", "--delay", "60"};
     args += keyNames;
     tool("xdotool", args);
-    QThread::msleep(150);
 }
 
 void E2eTest::typeText(const QString& windowId, const QString& text)
 {
     focus(windowId);
-    tool("xdotool", {"type", "--delay", "40", text});
-    QThread::msleep(150);
+    const bool plain = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (plain) {
+        tool("xdotool", {"type", "--delay", "40", text});
+        return;
+    }
+    // Other characters arrive as an input method commits them, all at once: typing them would
+    // make xdotool remap a spare key for each, which a busy program may read after the next
+    // remap and so get the wrong character.
+    ASSERT_TRUE(setClipboard(text)) << "the clipboard did not take the text";
+    tool("xdotool", {"key", "ctrl+v"});
+}
+
+bool E2eTest::setClipboard(const QString& text)
+{
+    // xclip stays behind to hand the text out until the server or another owner ends it.
+    QProcess owner;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", server_->display());
+    owner.setProcessEnvironment(env);
+    owner.setStandardOutputFile(QProcess::nullDevice());
+    owner.setStandardErrorFile(QProcess::nullDevice());
+    owner.start("xclip", {"-selection", "clipboard", "-in"});
+    if (!owner.waitForStarted(10000))
+        return false;
+    owner.write(text.toUtf8());
+    owner.closeWriteChannel();
+    owner.waitForFinished(10000);
+    QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        if (tool("xclip", {"-selection", "clipboard", "-out"}) == text.trimmed())
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
 }
 
 int E2eTest::waitForExit(QProcess* process, int timeoutMs)

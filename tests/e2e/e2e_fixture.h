@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QColor>
+#include <QPoint>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -41,6 +43,12 @@ protected:
     }
     // Waits until no visible window matches; false on timeout.
     bool waitForNoWindow(const QString& namePattern, int timeoutMs = 5000);
+    // Waits until a popup menu of the program is open; false on timeout.
+    bool waitForPopupMenu(int timeoutMs = 10000);
+    // The colour of a window's pixel once it shows `expected` (or the last one seen when the
+    // time is up): the program has painted that far.
+    QColor waitForColour(const QString& windowId, QPoint at, QColor expected,
+                         int timeoutMs = 10000);
     // The main window of the program started first (waits for it).
     QString mainWindow();
 
@@ -51,7 +59,10 @@ protected:
                const QString& modifiers = {});
     void clickSlot(int slot, int button = 1, const QString& modifiers = {});
     void keys(const QString& windowId, const QStringList& keyNames);
+    // ASCII is typed key by key; anything else is pasted, as an input method commits it.
     void typeText(const QString& windowId, const QString& text);
+    // Puts text on the test server's clipboard; false when it did not get there in time.
+    bool setClipboard(const QString& text);
 
     // Sends a signal and waits for the process to end; its exit code, or -1 on timeout.
     int stop(QProcess* process, int signal, int timeoutMs = 10000);

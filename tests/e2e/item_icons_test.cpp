@@ -100,7 +100,11 @@ TEST_F(ItemIcons, OnePageShowsIconsFromEveryKindOfFile)
     start();
     const QString window = mainWindow();
     ASSERT_FALSE(window.isEmpty());
-    QThread::msleep(500); // the first paint after mapping
+    // The first paint after mapping: the last slot shows its colour beside the icon.
+    const int last = int(page.size()) - 1;
+    const QPoint besideIcon(8 + 88 * (last % 5) + 70, 8 + 72 * (last / 5) + 8);
+    ASSERT_EQ(waitForColour(window, besideIcon, QColor(0xE0, 0xE0, 0xE0)),
+              QColor(0xE0, 0xE0, 0xE0));
     const QImage shot = captureWindow(server_->display(), window);
     ASSERT_FALSE(shot.isNull());
     shot.save(QDir::current().filePath("icons-page.png"));

@@ -17,6 +17,7 @@ TEST_F(ItemPropertiesE2e, AnItemMadeInTheDialogIsSavedWithItsTrailingBlank)
 
     // The properties entry is the last of the slot menu.
     clickSlot(2, 3);
+    ASSERT_TRUE(waitForPopupMenu());
     keys({}, {"Up", "Return"});
     const QString dialog = waitForWindow(DialogCaption);
     ASSERT_FALSE(dialog.isEmpty()) << "the properties dialog did not open";

@@ -29,7 +29,7 @@ protected:
     void choose(int n)
     {
         click(window, 92, 30, 3);
-        QThread::msleep(300);
+        ASSERT_TRUE(waitForPopupMenu());
         QStringList path;
         for (int i = 0; i < n; ++i)
             path << "Down";

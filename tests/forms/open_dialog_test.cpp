@@ -7,29 +7,33 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFileDialog>
-#include <QFileSystemModel>
+#include <QListView>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
 const QString ProgramFilter =
     QStringLiteral("*.exe(実行ﾌｧｲﾙ);*.scr(ｽｸﾘｰﾝｾｰﾊﾞｰ)|*.exe;*.scr|*.*(全て)|*.*");
 
-QStringList shownFiles(QFileDialog& dialog, const QString& folder)
+// The names the dialog's file list shows, once it shows `expected` or a few seconds have
+// passed (the folder is read in the background).
+QStringList shownFiles(QFileDialog& dialog, const QString& expected)
 {
-    auto* model = dialog.findChild<QFileSystemModel*>();
-    const QModelIndex parent = model->index(folder);
-    QDeadlineTimer deadline(5000);
-    while (model->canFetchMore(parent) || model->rowCount(parent) == 0) {
-        if (deadline.hasExpired())
-            break;
-        model->fetchMore(parent);
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
+    auto* list = dialog.findChild<QListView*>("listView");
     QStringList names;
-    for (int row = 0; row < model->rowCount(parent); ++row)
-        names << model->index(row, 0, parent).data().toString();
-    names.sort();
+    QDeadlineTimer deadline(5000);
+    do {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        names.clear();
+        const QModelIndex folder = list->rootIndex();
+        for (int row = 0; row < list->model()->rowCount(folder); ++row) {
+            const QModelIndex entry = list->model()->index(row, 0, folder);
+            if (entry.flags() & Qt::ItemIsEnabled)
+                names << entry.data().toString();
+        }
+        names.sort();
+    } while (names.join(' ') != expected && !deadline.hasExpired());
     return names;
 }
 
@@ -58,7 +62,46 @@ TEST(OpenDialog, PatternsMatchWhateverTheCase)
     prepareOpenDialog(dialog, ProgramFilter);
     dialog.setDirectory(dir.path());
     dialog.show();
-    EXPECT_EQ(shownFiles(dialog, dir.path()).join(' '), "SETUP.EXE saver.Scr tool.exe");
+    const QString expected = "SETUP.EXE saver.Scr tool.exe";
+    EXPECT_EQ(shownFiles(dialog, expected).join(' '), expected);
+}
+
+TEST(OpenDialog, EveryEntryListsWhatItWouldOnWindowsPlusThePrograms)
+{
+    QTemporaryDir dir;
+    const auto make = [&](const char* name, const QByteArray& content, bool executable) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        if (executable)
+            file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    };
+    make("SETUP.EXE", "MZ", false);
+    make("README", "read me", false);
+    make("tool", "#!/bin/sh\n", true);
+    make("memo.txt", "memo", false);
+    make("notes", "executable, but no program", true);
+    make("script", "#!/bin/sh\n", false);
+    QDir(dir.path()).mkdir("sub");
+
+    QFileDialog dialog;
+    prepareOpenDialog(dialog, ProgramFilter);
+    dialog.setDirectory(dir.path());
+    dialog.show();
+    const QString programs = "SETUP.EXE sub tool";
+    EXPECT_EQ(shownFiles(dialog, programs).join(' '), programs);
+
+    // Choosing the entry as a user does, in the file type box.
+    auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_TRUE(types);
+    types->setFocus();
+    QTest::keyClick(types, Qt::Key_Down);
+    ASSERT_EQ(types->currentIndex(), 1);
+    const QString everything = "README SETUP.EXE memo.txt notes script sub tool";
+    EXPECT_EQ(shownFiles(dialog, everything).join(' '), everything);
+
+    QTest::keyClick(types, Qt::Key_Up);
+    EXPECT_EQ(shownFiles(dialog, programs).join(' '), programs);
 }
 
 } // namespace

@@ -52,6 +52,15 @@ XServer::~XServer()
     }
 }
 
+void XServer::kill()
+{
+    if (pid_ > 0) {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+}
+
 namespace {
 
 xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)

@@ -10,6 +10,8 @@ public:
     ~XServer();
     bool running() const { return pid_ > 0 && !display_.isEmpty(); }
     const QString& display() const { return display_; }
+    // Kills the server at once, as when the display goes away under its clients.
+    void kill();
 
 private:
     int pid_ = -1;

@@ -14,8 +14,8 @@ class QFileDialog;
 // shown as written; patterns in one entry are separated by ";".
 QStringList nameFiltersFromList(const QString& filterList);
 
-// A file-open dialog of our own (not the desktop's), matching patterns without regard to case
-// as the data file's home platform does, so "*.exe" finds SETUP.EXE.
+// A file-open dialog of our own (not the desktop's), matching patterns as the data file's home
+// platform does (see OpenDialogFilter): "*.exe" finds SETUP.EXE and "*.*" every file.
 void prepareOpenDialog(QFileDialog& dialog, const QString& filterList);
 
 // Asks for one file with the dialog above; nothing when cancelled.

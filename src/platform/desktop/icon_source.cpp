@@ -17,11 +17,13 @@ namespace {
 // Icon images are at most 256 square; a PNG claiming more is refused before it is decoded.
 constexpr uint32_t MaxPngSide = 1024;
 
+// An icon of another size is stretched to fill the icon box, as DrawIcon does: one scaling,
+// straight to the square, whatever its proportions.
 QImage fitted(const QImage& image, int pixelSize)
 {
     if (image.isNull() || (image.width() == pixelSize && image.height() == pixelSize))
         return image;
-    return image.scaled(pixelSize, pixelSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image.scaled(pixelSize, pixelSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage toImage(const DecodedIcon& icon)
