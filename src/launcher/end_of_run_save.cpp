@@ -9,8 +9,8 @@ EndOfRunSave* armed = nullptr;
 bool exitHookInstalled = false;
 } // namespace
 
-EndOfRunSave::EndOfRunSave(ItemStore& store, const QString& programFolder)
-    : store_(store), folder_(programFolder)
+EndOfRunSave::EndOfRunSave(ItemStore& store, const QString& dataFolder)
+    : store_(store), folder_(dataFolder)
 {
     armed = this;
     // exit() runs this while main's objects are still alive; after main returns, the
