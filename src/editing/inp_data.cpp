@@ -214,6 +214,14 @@ void InpData::Form_Load()
     }
 }
 
+void InpData::itemMoved(std::optional<int16_t> page)
+{
+    if (page)
+        page_ = *page;
+    else
+        close();
+}
+
 bool InpData::allFieldsStorable()
 {
     for (int i = 0; i < TextBoxCount; ++i) {
@@ -235,6 +243,12 @@ bool InpData::allFieldsStorable()
 
 void InpData::ComOk_Click()
 {
+    // Pages above PageCnt are not saved: an item stored there would vanish without a word
+    // and come back with a later page creation.
+    if (page_ > store_.PageCnt) {
+        close();
+        return;
+    }
     if (!allFieldsStorable())
         return;
     ItemRec& r = record();
