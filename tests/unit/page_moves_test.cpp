@@ -41,8 +41,9 @@ void expectFollowed(int pageCnt, int last, Move move, Where where)
 TEST(PageMoves, InsertMovesPagesFromItsPlaceUpAndLosesTheLast)
 {
     for (int at : {0, 4, 11, 12})
-        expectFollowed(12, 12, [at](ItemStore& s) { insertEmptyPage(s, int16_t(at)); },
-                       [at](int16_t p) { return pageAfterInsert(p, int16_t(at), 12); });
+        expectFollowed(
+            12, 12, [at](ItemStore& s) { insertEmptyPage(s, int16_t(at)); },
+            [at](int16_t p) { return pageAfterInsert(p, int16_t(at), 12); });
     EXPECT_EQ(pageAfterInsert(3, 4, 12), 3);
     EXPECT_EQ(pageAfterInsert(4, 4, 12), 5);
     EXPECT_EQ(pageAfterInsert(11, 4, 12), 12);
@@ -54,13 +55,12 @@ TEST(PageMoves, InsertMovesPagesFromItsPlaceUpAndLosesTheLast)
 TEST(PageMoves, DeletionMovesLaterPagesDownOverTheRange)
 {
     for (auto [from, to] : {std::pair{0, 5}, {5, 8}, {12, 12}, {0, 12}})
-        expectFollowed(12, 12,
-                       [from = from, to = to](ItemStore& s) {
-                           deletePages(s, int16_t(from), int16_t(to));
-                       },
-                       [from = from, to = to](int16_t p) {
-                           return pageAfterDeletion(p, int16_t(from), int16_t(to));
-                       });
+        expectFollowed(
+            12, 12,
+            [from = from, to = to](ItemStore& s) { deletePages(s, int16_t(from), int16_t(to)); },
+            [from = from, to = to](int16_t p) {
+                return pageAfterDeletion(p, int16_t(from), int16_t(to));
+            });
     EXPECT_EQ(pageAfterDeletion(12, 0, 5), 6);
     EXPECT_EQ(pageAfterDeletion(4, 5, 8), 4);
     EXPECT_EQ(pageAfterDeletion(5, 5, 8), std::nullopt);

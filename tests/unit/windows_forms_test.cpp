@@ -21,7 +21,8 @@ TEST(WindowsForms, LinuxFormsBecomeTheOnesCp932ReadsBack)
 
 TEST(WindowsForms, EverythingElseStaysInPlace)
 {
-    EXPECT_EQ(toWindowsForms(u"午前9時\u301C正午 ~-|\\ \uFF5E"_qs), u"午前9時\uFF5E正午 ~-|\\ \uFF5E"_qs);
+    EXPECT_EQ(toWindowsForms(u"午前9時\u301C正午 ~-|\\ \uFF5E"_qs),
+              u"午前9時\uFF5E正午 ~-|\\ \uFF5E"_qs);
     EXPECT_EQ(toWindowsForms(QString()), QString());
     // A character outside the basic plane is two units; neither half is touched.
     EXPECT_EQ(toWindowsForms(u"\U0001F600\u00AC"_qs), u"\U0001F600\uFFE2"_qs);
