@@ -12,6 +12,7 @@
 #include "store/item_kind.h"
 #include "store/item_store.h"
 #include "store/storable_text.h"
+#include "store/windows_forms.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -28,6 +29,7 @@ namespace {
 constexpr int TextBoxCount = 5;
 constexpr int IconField = 2;
 constexpr int ParamField = 3;
+constexpr int TitleField = 4;
 constexpr int32_t LastIconNo = 999;
 
 const QString Caption = QStringLiteral("データ入力");
@@ -57,6 +59,23 @@ void keepSingleLine(QLineEdit* box)
         if (kept.size() == text.size())
             return;
         box->setText(kept);
+        box->setCursorPosition(cursor);
+    });
+}
+
+// Linux input methods type a few characters (the wave dash among them) in forms the data file
+// cannot hold; a title takes the forms Windows input gives, as typed or pasted. Paths keep
+// what was typed, or the file would no longer be found.
+void keepWindowsForms(QLineEdit* box)
+{
+    QObject::connect(box, &QLineEdit::textEdited, box, [box] {
+        // Read afresh: an earlier handler may already have changed the text.
+        const QString text = box->text();
+        const QString converted = toWindowsForms(text);
+        if (converted == text)
+            return;
+        const int cursor = box->cursorPosition();
+        box->setText(converted);
         box->setCursorPosition(cursor);
     });
 }
@@ -101,6 +120,7 @@ void InpData::createControls()
         label->setBuddy(box);  // which also names the box to screen readers
         Text1[size_t(i)] = box;
     }
+    keepWindowsForms(Text1[TitleField]);
 
     auto makeButton = [this](const char* name, const QString& caption, QRect geometry,
                              void (InpData::*handler)()) {
@@ -180,7 +200,7 @@ void InpData::Form_Load()
         Text1[1]->setText(r.InitDir);
         Text1[2]->setText(r.IconFile);
         Text1[3]->setText(r.CmdParam);
-        Text1[4]->setText(r.Title);
+        Text1[TitleField]->setText(r.Title);
         setSwatch(colorOf(r));
         EditColor = colorOf(r);
         EditIconNo = r.IconNo;
@@ -193,6 +213,14 @@ void InpData::Form_Load()
         EditIconNo = 0;
         Picture1->Cls();
     }
+}
+
+void InpData::itemMoved(std::optional<int16_t> page)
+{
+    if (page)
+        page_ = *page;
+    else
+        close();
 }
 
 bool InpData::allFieldsStorable()
@@ -221,14 +249,20 @@ bool InpData::allFieldsStorable()
 
 void InpData::refuseApply(const QString& reason)
 {
-    platform_.messageBox(reason + QStringLiteral("何も保存していません。"),
-                                 MsgStyle::Exclamation, Caption);
+    platform_.messageBox(reason + QStringLiteral("何も保存していません。"), MsgStyle::Exclamation,
+                         Caption);
     // Nothing more here: the dialog may be gone once the box returns (the program was told
     // to quit meanwhile).
 }
 
 void InpData::ComOk_Click()
 {
+    // Pages above PageCnt are not saved: an item stored there would vanish without a word
+    // and come back with a later page creation.
+    if (page_ > store_.PageCnt) {
+        close();
+        return;
+    }
     if (!allFieldsStorable())
         return;
     ItemRec& r = record();
@@ -236,7 +270,7 @@ void InpData::ComOk_Click()
     r.InitDir = Text1[1]->text();
     r.IconFile = Text1[2]->text();
     r.CmdParam = Text1[ParamField]->text() + QLatin1Char(' ');
-    r.Title = Text1[4]->text();
+    r.Title = Text1[TitleField]->text();
     r.IconNo = EditIconNo;
     r.ItemColor = EditColor;
     r.Used = true;
@@ -304,7 +338,7 @@ void InpData::ComShow_Click()
     Text1[0]->setText(path);
     Text1[1]->setText(made.folder);
     Text1[IconField]->setText(made.iconFile);
-    Text1[4]->setText(made.title);
+    Text1[TitleField]->setText(made.title);
     EditIconNo = 0;
 
     // The type, the association and the default colour go into the record at once.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class ItemStore;
 class PicBox;
@@ -23,6 +24,11 @@ public:
     ~InpData() override;
 
     void Form_Load();
+    // The page the dialog's item is on.
+    int16_t page() const { return page_; }
+    // Pages were inserted or deleted meanwhile: the item is now on `page`. None: it went with
+    // its page, so the dialog closes without storing anything.
+    void itemMoved(std::optional<int16_t> page);
     void ComOk_Click();
     void ComNot_Click();
     void ComDel_Click();
@@ -59,7 +65,7 @@ private:
 
     ItemStore& store_;
     Platform& platform_;
-    const int16_t page_;
+    int16_t page_;
     const int16_t slot_;
     std::array<QLabel*, 5> Label1{};
     std::array<QLineEdit*, 5> Text1{};

@@ -82,6 +82,11 @@ void Mosaro::mnuPopDel_Click()
     DrowData();
 }
 
+InpData* Mosaro::itemDialog() const
+{
+    return qobject_cast<InpData*>(inpData.data());
+}
+
 void Mosaro::mnuPopProp_Click()
 {
     // One dialog at a time: a second opening only brings it to the front, edits intact.

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+class InpData;
 class PicBox;
 class SlotLabel;
 class QMimeData;
@@ -80,6 +81,8 @@ private:
     void createSlots();
     void createScrollBar();
     void closeDialogs();
+    // The open item properties dialog, if any; page moves tell it where its item went.
+    InpData* itemDialog() const;
     // Writes only the title, for commands that change PageCnt without a redraw.
     void showTitle();
 

@@ -113,7 +113,7 @@ void InpDelPg::ComOk_Click()
         return;
 
     deletePages(store_, *first, *last);
-    emit pagesDeleted();
+    emit pagesDeleted(*first, *last);
     close();
 }
 

@@ -33,8 +33,8 @@ public:
     QPushButton* ComNot = nullptr;
 
 signals:
-    // Apply removed pages; PageCnt and CurPage may have come down.
-    void pagesDeleted();
+    // Apply removed pages first to last; PageCnt and CurPage may have come down.
+    void pagesDeleted(int16_t first, int16_t last);
 
 private:
     void createTexPag(int16_t index, int left);

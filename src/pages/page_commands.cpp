@@ -1,5 +1,6 @@
 #include "launcher/mosaro.h"
 
+#include "editing/inp_data.h"
 #include "pages/inp_del_pg.h"
 #include "pages/inp_page.h"
 #include "pages/page_menu.h"
@@ -34,7 +35,10 @@ void Mosaro::mnuFrmIns_Click()
                              MsgStyle::YesNo + MsgStyle::Exclamation, QStringLiteral("挿入確認"));
     if (answer != MsgAnswer::Yes)
         return;
-    insertEmptyPage(store_, store_.CurPage);
+    const int16_t at = store_.CurPage;
+    insertEmptyPage(store_, at);
+    if (InpData* dialog = itemDialog())
+        dialog->itemMoved(pageAfterInsert(dialog->page(), at, store_.PageCnt));
     DrowData();
 }
 
@@ -73,7 +77,9 @@ void Mosaro::mnuFrmDel_Click()
 {
     showOnce(inpDelPg, [this] {
         auto* dialog = new InpDelPg(store_, platform_);
-        connect(dialog, &InpDelPg::pagesDeleted, this, [this] {
+        connect(dialog, &InpDelPg::pagesDeleted, this, [this](int16_t first, int16_t last) {
+            if (InpData* properties = itemDialog())
+                properties->itemMoved(pageAfterDeletion(properties->page(), first, last));
             // Pulls the position down to the last page when it stood above it; the scroll
             // bar's change handler then shows that page.
             VScroll1->setMaximum(store_.PageCnt);

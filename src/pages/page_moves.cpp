@@ -36,3 +36,21 @@ void deletePages(ItemStore& store, int16_t from, int16_t to)
     if (store.PageCnt < store.CurPage)
         store.CurPage = store.PageCnt;
 }
+
+std::optional<int16_t> pageAfterInsert(int16_t page, int16_t at, int16_t pageCnt)
+{
+    if (page < at)
+        return page;
+    if (page >= pageCnt)
+        return std::nullopt;
+    return int16_t(page + 1);
+}
+
+std::optional<int16_t> pageAfterDeletion(int16_t page, int16_t from, int16_t to)
+{
+    if (page < from)
+        return page;
+    if (page <= to)
+        return std::nullopt;
+    return int16_t(page - (to - from + 1));
+}

@@ -2,10 +2,14 @@
 
 #include "editing/inp_data.h"
 #include "platform/widgets/bgr_color.h"
+#include "store/item_file.h"
 #include "support/files.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,6 +48,13 @@ protected:
     {
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, character);
         QApplication::sendEvent(&target, &press);
+    }
+    // What an input method does when the user confirms a conversion.
+    void commit(QWidget& target, const QString& text)
+    {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(&target, &event);
     }
     void pressOnPreview(Qt::MouseButton which)
     {
@@ -525,6 +536,47 @@ TEST_F(ItemProperties, BrowseOfADesktopEntryTakesItsNameAndFolder)
     EXPECT_FALSE(store.ItemTbl(0, 0).IsDoc);
     EXPECT_EQ(store.ItemTbl(0, 0).AssocExe, QString());
     EXPECT_TRUE(platform.lookups.empty());
+}
+
+TEST_F(ItemProperties, TitleTakesTheWindowsFormsOfLinuxTypedCharacters)
+{
+    openWindow();
+    open(0, 0);
+    QLineEdit& title = text(4);
+    title.setFocus();
+
+    QTest::keyClicks(&title, u"\u00A2\u00A3\u00AC"_qs);
+    commit(title, u"9時\u301C5時"_qs);
+    QTest::sendKeyEvent(QTest::Click, &title, Qt::Key_unknown, u"\u2016"_qs, Qt::NoModifier);
+    EXPECT_EQ(title.text(), u"\uFFE0\uFFE1\uFFE29時\uFF5E5時\u2225"_qs);
+
+    // Typed in the middle, the cursor stays after the typed character; a paste is converted too.
+    title.setCursorPosition(1);
+    commit(title, u"\u2212"_qs);
+    EXPECT_EQ(title.text(), u"\uFFE0\uFF0D\uFFE1\uFFE29時\uFF5E5時\u2225"_qs);
+    EXPECT_EQ(title.cursorPosition(), 2);
+    QApplication::clipboard()->setText(u"\u301C\r\n"_qs);
+    title.paste();
+    EXPECT_EQ(title.text(), u"\uFFE0\uFF0D\uFF5E\uFFE1\uFFE29時\uFF5E5時\u2225"_qs);
+    EXPECT_EQ(title.cursorPosition(), 3);
+
+    // A path keeps what was typed, so Apply refuses it and stores nothing.
+    text(0).setFocus();
+    commit(text(0), u"/opt/9時\u301C5時"_qs);
+    EXPECT_EQ(text(0).text(), u"/opt/9時\u301C5時"_qs);
+    button("ComOk").click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(
+        platform.messages[0].text.contains(dialog->findChild<QLabel*>("Label1(0)")->text()));
+    EXPECT_FALSE(store.ItemTbl(0, 0).Used);
+
+    text(0).setText("/opt/tool");
+    button("ComOk").click();
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(store.ItemTbl(0, 0).Title, u"\uFFE0\uFF0D\uFF5E\uFFE1\uFFE29時\uFF5E5時\u2225"_qs);
+    const FormatResult file = formatItemFile(store);
+    EXPECT_EQ(file.error, QString());
+    EXPECT_TRUE(file.bytes.contains(QByteArray::fromHex("8191817c8160819281ca")));
 }
 
 TEST_F(ItemProperties, PastedLineBreaksNeverReachAField)
