@@ -1,6 +1,5 @@
 #include "editing/inp_data.h"
 #include "launcher/mosaro.h"
-#include "platform/widgets/dialog_window.h"
 
 // The slot menu's commands. Every item move stays within the page on screen.
 
@@ -90,7 +89,7 @@ InpData* Mosaro::itemDialog() const
 void Mosaro::mnuPopProp_Click()
 {
     // One dialog at a time: a second opening only brings it to the front, edits intact.
-    showOnce(inpData, [this] {
+    showDialog(inpData, [this] {
         auto* dialog = new InpData(store_, platform_, store_.CurPage, store_.CurSlot);
         connect(dialog, &InpData::itemApplied, this, &Mosaro::DrowData);
         connect(dialog, &InpData::closed, this, [this, dialog] {

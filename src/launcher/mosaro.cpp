@@ -1,6 +1,7 @@
 #include "launcher/mosaro.h"
 
 #include "launcher/slot_keys.h"
+#include "platform/widgets/dialog_window.h"
 #include "platform/widgets/fonts.h"
 #include "platform/widgets/key_code.h"
 #include "platform/widgets/pic_box.h"
@@ -93,6 +94,15 @@ void Mosaro::createScrollBar()
     // The page changes when a dragged thumb is released, never while it moves.
     VScroll1->setTracking(false);
     connect(VScroll1, &QScrollBar::valueChanged, this, &Mosaro::VScroll1_Change);
+}
+
+void Mosaro::showDialog(QPointer<QWidget>& open, const std::function<QWidget*()>& load)
+{
+    showOnce(open, [this, &load] {
+        QWidget* dialog = load();
+        platform_.keepOutOfTaskBar(*dialog);
+        return dialog;
+    });
 }
 
 void Mosaro::closeDialogs()

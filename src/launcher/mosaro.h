@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class InpData;
 class PicBox;
@@ -81,6 +82,9 @@ private:
     void createSlots();
     void createScrollBar();
     void closeDialogs();
+    // Shows the dialog tracked in `open`, made by `load` when none is open; a new one is kept
+    // out of the task bar.
+    void showDialog(QPointer<QWidget>& open, const std::function<QWidget*()>& load);
     // The open item properties dialog, if any; page moves tell it where its item went.
     InpData* itemDialog() const;
     // Writes only the title, for commands that change PageCnt without a redraw.

@@ -7,7 +7,6 @@
 #include "pages/page_moves.h"
 #include "pages/page_number.h"
 #include "pages/save_command.h"
-#include "platform/widgets/dialog_window.h"
 #include "platform/widgets/key_code.h"
 
 #include <QScrollBar>
@@ -62,7 +61,7 @@ void Mosaro::mnuFrmJamp_Click()
 
 void Mosaro::mnuFrmMake_Click()
 {
-    showOnce(inpPage, [this] {
+    showDialog(inpPage, [this] {
         auto* dialog = new InpPage(store_);
         connect(dialog, &InpPage::pageCountChanged, this, [this] {
             VScroll1->setMaximum(store_.PageCnt);
@@ -75,7 +74,7 @@ void Mosaro::mnuFrmMake_Click()
 
 void Mosaro::mnuFrmDel_Click()
 {
-    showOnce(inpDelPg, [this] {
+    showDialog(inpDelPg, [this] {
         auto* dialog = new InpDelPg(store_, platform_);
         connect(dialog, &InpDelPg::pagesDeleted, this, [this](int16_t first, int16_t last) {
             if (InpData* properties = itemDialog())

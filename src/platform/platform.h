@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+class QWidget;
+
 // Message box styles and answers, with the numbers the handlers are written in.
 namespace MsgStyle {
 constexpr int OkOnly = 0;
@@ -68,6 +70,8 @@ public:
     virtual std::optional<FileChoice> openFile(const QString& filter) = 0;
     // 0x00BBGGRR; nullopt when cancelled.
     virtual std::optional<int32_t> chooseColor() = 0;
+    // Asks the window manager to leave a dialog out of the task bar; before it is first shown.
+    virtual void keepOutOfTaskBar(QWidget& window) = 0;
 
     // Icon number `index` of `fileName`, about pixelSize square; a null image when the file
     // gives none.

@@ -152,8 +152,11 @@ void E2eTest::click(const QString& windowId, int x, int y, int button, const QSt
 
 void E2eTest::clickSlot(int slot, int button, const QString& modifiers)
 {
-    // Into the icon area of the slot: 8 + 88 * column, 8 + 72 * row.
-    click(mainWindow(), 8 + 88 * (slot % 5) + 16, 8 + 72 * (slot / 5) + 16, button, modifiers);
+    // Into the icon area of the slot: 8 + 88 * column, 8 + 72 * row. Clicks in turn land 12
+    // pixels apart, so two quick clicks on one slot stay two clicks and never a double-click.
+    const int offset = (clicksSent_++ % 2) * 12;
+    click(mainWindow(), 8 + 88 * (slot % 5) + 16 + offset, 8 + 72 * (slot / 5) + 16, button,
+          modifiers);
 }
 
 void E2eTest::focus(const QString& windowId)

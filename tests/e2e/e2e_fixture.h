@@ -79,4 +79,5 @@ protected:
     std::unique_ptr<QTemporaryDir> dir_;
     QString program_;
     std::vector<std::unique_ptr<QProcess>> processes_;
+    int clicksSent_ = 0;
 };

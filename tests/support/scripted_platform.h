@@ -74,6 +74,7 @@ public:
     void setMenuAnchor(std::optional<QPoint> screenPos) override { menuAnchor = screenPos; }
     std::optional<FileChoice> openFile(const QString& filter) override;
     std::optional<int32_t> chooseColor() override;
+    void keepOutOfTaskBar(QWidget&) override {}
     QImage extractIcon(const QString& fileName, int32_t index, int pixelSize) override;
     QImage fallbackIcon(int pixelSize) override;
     QString findExecutable(const QString& fileName, const QString& directory) override;

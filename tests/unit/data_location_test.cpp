@@ -1,5 +1,8 @@
 #include "platform/desktop/data_location.h"
 #include "support/files.h"
+#include "support/processes.h"
+
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +36,7 @@ TEST(DataLocation, BesideTheProgramWhenWritableElseInTheUsersDataFolder)
 {
     QTemporaryDir home;
     QTemporaryDir program;
-    openForOthers(program);
+    openForOthers(program.path());
     EnvironmentValue xdg("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
 
     // A copy in a user folder keeps its data with it, existing data file or not.

@@ -2,6 +2,7 @@
 #include "platform/desktop/entry_command.h"
 
 #include "fixtures/xdg_fixture.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,17 @@
 #include "store/item_file.h"
 #include "support/files.h"
 
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <future>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 

@@ -45,7 +45,7 @@ std::optional<QHash<QString, QString>> entryGroup(const QByteArray& content)
                 group.emplace();
             continue;
         }
-        const int equals = line.indexOf(QLatin1Char('='));
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (!inGroup || equals <= 0)
             continue;
         const QString key = line.left(equals).trimmed();

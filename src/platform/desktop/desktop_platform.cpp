@@ -7,6 +7,7 @@
 #include "platform/desktop/icon_source.h"
 #include "platform/desktop/modal_ui.h"
 #include "platform/desktop/program_start.h"
+#include "platform/desktop/task_bar.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -39,6 +40,11 @@ std::optional<FileChoice> DesktopPlatform::openFile(const QString& filter)
 std::optional<int32_t> DesktopPlatform::chooseColor()
 {
     return chooseColorBgr();
+}
+
+void DesktopPlatform::keepOutOfTaskBar(QWidget& window)
+{
+    ::keepOutOfTaskBar(window);
 }
 
 QImage DesktopPlatform::extractIcon(const QString& fileName, int32_t index, int pixelSize)

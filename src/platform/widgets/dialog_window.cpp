@@ -1,7 +1,6 @@
 #include "platform/widgets/dialog_window.h"
 
 #include "platform/widgets/fonts.h"
-#include "platform/widgets/task_bar.h"
 #include "platform/widgets/twips.h"
 
 void setUpDialogWindow(QWidget& dialog, const QString& caption, int widthTwips, int heightTwips)
@@ -13,7 +12,6 @@ void setUpDialogWindow(QWidget& dialog, const QString& caption, int widthTwips, 
     dialog.setFixedSize(twips(widthTwips), twips(heightTwips));
     // Controls take the form's font, as a form's controls do; labels set their own sizes.
     dialog.setFont(formFont(9));
-    keepOutOfTaskBar(dialog);
 }
 
 void showOnce(QPointer<QWidget>& open, const std::function<QWidget*()>& load)

@@ -1,4 +1,4 @@
-#include "platform/widgets/task_bar.h"
+#include "platform/desktop/task_bar.h"
 
 #include <QGuiApplication>
 #include <QWidget>
