@@ -140,7 +140,10 @@ QString E2eTest::mainWindow()
 
 void E2eTest::click(const QString& windowId, int x, int y, int button, const QString& modifiers)
 {
-    // --sync: the pointer is there before the press, however busy the machine is.
+    // --sync: the pointer is there before the press, however busy the machine is. It waits
+    // for the pointer to move, so the pointer first leaves for the screen's corner: a second
+    // click on the same point would otherwise wait for a move that never comes.
+    tool("xdotool", {"mousemove", "--sync", "0", "0"});
     tool("xdotool", {"mousemove", "--sync", "--window", windowId, QString::number(x),
                      QString::number(y)});
     if (!modifiers.isEmpty())
