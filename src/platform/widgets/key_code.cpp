@@ -1,6 +1,7 @@
 #include "platform/widgets/key_code.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace {
 
@@ -63,4 +64,11 @@ int16_t shiftMask(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::AltModifier)
         mask |= ShiftMask::Alt;
     return mask;
+}
+
+void raiseMouseDown(const MouseDownHandler& handler, const QMouseEvent& event)
+{
+    if (handler)
+        handler(mouseButtonCode(event.button()), shiftMask(event.modifiers()),
+                float(event.position().x()), float(event.position().y()));
 }

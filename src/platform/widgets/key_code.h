@@ -4,6 +4,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+
+class QMouseEvent;
 
 class QKeyEvent;
 
@@ -31,6 +34,11 @@ constexpr int16_t Numpad0 = 96;  // KeyCode of the keypad's "0", up to 105 for i
 // Qt's button and modifiers as the handlers take them; 0 for a button they do not know.
 int16_t mouseButtonCode(Qt::MouseButton button);
 int16_t shiftMask(Qt::KeyboardModifiers modifiers);
+
+// A control's MouseDown event: button, shift, X and Y in the handlers' terms.
+using MouseDownHandler = std::function<void(int16_t button, int16_t shift, float x, float y)>;
+// Hands a Qt press to the handler, if there is one.
+void raiseMouseDown(const MouseDownHandler& handler, const QMouseEvent& event);
 
 // The key code a form's KeyUp handler takes: 48 to 57 for the digit keys of the main keyboard,
 // whatever Shift or the keyboard layout makes of them, 96 to 105 for the keypad's digits, 0 for

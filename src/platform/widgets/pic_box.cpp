@@ -65,9 +65,7 @@ void PicBox::resizeEvent(QResizeEvent*)
 
 void PicBox::mousePressEvent(QMouseEvent* e)
 {
-    if (onMouseDown)
-        onMouseDown(mouseButtonCode(e->button()), shiftMask(e->modifiers()),
-                    float(e->position().x()), float(e->position().y()));
+    raiseMouseDown(onMouseDown, *e);
 }
 
 void PicBox::mouseDoubleClickEvent(QMouseEvent* e)

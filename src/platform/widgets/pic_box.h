@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/widgets/key_code.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -27,7 +29,7 @@ public:
 
     // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt; a double-click
     // is one press.
-    std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown;
+    MouseDownHandler onMouseDown;
     // Asked while something is dragged over: 1 to offer copy, 0 to refuse.
     std::function<int32_t(const QMimeData*)> onDragOver;
     std::function<void(const QMimeData*)> onDrop;

@@ -38,9 +38,7 @@ void SlotLabel::paintEvent(QPaintEvent*)
 
 void SlotLabel::mousePressEvent(QMouseEvent* e)
 {
-    if (onMouseDown)
-        onMouseDown(mouseButtonCode(e->button()), shiftMask(e->modifiers()),
-                    float(e->position().x()), float(e->position().y()));
+    raiseMouseDown(onMouseDown, *e);
 }
 
 void SlotLabel::mouseDoubleClickEvent(QMouseEvent* e)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/widgets/key_code.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -21,7 +23,7 @@ public:
 
     // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt; a double-click
     // is one press.
-    std::function<void(int16_t button, int16_t shift, float x, float y)> onMouseDown;
+    MouseDownHandler onMouseDown;
 
 protected:
     void paintEvent(QPaintEvent*) override;
