@@ -42,6 +42,28 @@ std::optional<uint16_t> imageCount(ByteView directory)
     return count;
 }
 
+// The images a directory lists, each entry entrySize bytes long; bytesOf finds an entry's
+// image. None when the directory or any of its images is damaged.
+template <typename BytesOf>
+std::optional<std::vector<IconImage>> readDirectory(ByteView directory, uint64_t entrySize,
+                                                    BytesOf bytesOf)
+{
+    const auto count = imageCount(directory);
+    if (!count)
+        return std::nullopt;
+    std::vector<IconImage> images;
+    for (uint64_t i = 0; i < *count; ++i) {
+        const auto entry = directory.sub(DirectoryHeaderSize + entrySize * i, entrySize);
+        if (!entry)
+            return std::nullopt;
+        const std::optional<ByteView> bytes = bytesOf(*entry);
+        if (!bytes || bytes->size() == 0)
+            return std::nullopt;
+        images.push_back(describe(*entry, *bytes));
+    }
+    return images;
+}
+
 } // namespace
 
 bool isIcoFile(ByteView file)
@@ -51,39 +73,18 @@ bool isIcoFile(ByteView file)
 
 std::optional<std::vector<IconImage>> readIcoFile(ByteView file)
 {
-    const auto count = imageCount(file);
-    if (!count)
-        return std::nullopt;
-    std::vector<IconImage> images;
-    for (uint64_t i = 0; i < *count; ++i) {
-        const auto entry = file.sub(DirectoryHeaderSize + FileEntrySize * i, FileEntrySize);
-        if (!entry)
-            return std::nullopt;
-        const auto bytes = file.sub(*entry->u32(12), *entry->u32(8));
-        if (!bytes || bytes->size() == 0)
-            return std::nullopt;
-        images.push_back(describe(*entry, *bytes));
-    }
-    return images;
+    return readDirectory(file, FileEntrySize, [&file](ByteView entry) {
+        return file.sub(*entry.u32(12), *entry.u32(8));
+    });
 }
 
 std::optional<std::vector<IconImage>> readIconGroup(ByteView group,
                                                     const PeIconResources& resources)
 {
-    const auto count = imageCount(group);
-    if (!count)
-        return std::nullopt;
-    std::vector<IconImage> images;
-    for (uint64_t i = 0; i < *count; ++i) {
-        const auto entry = group.sub(DirectoryHeaderSize + GroupEntrySize * i, GroupEntrySize);
-        if (!entry)
-            return std::nullopt;
-        const PeResource* icon = resources.iconById(*entry->u16(12));
-        if (!icon || icon->data.size() == 0)
-            return std::nullopt;
-        images.push_back(describe(*entry, icon->data));
-    }
-    return images;
+    return readDirectory(group, GroupEntrySize, [&resources](ByteView entry) {
+        const PeResource* icon = resources.iconById(*entry.u16(12));
+        return icon ? std::optional<ByteView>(icon->data) : std::nullopt;
+    });
 }
 
 size_t chooseIconImage(const std::vector<IconImage>& images, int pixelSize)
