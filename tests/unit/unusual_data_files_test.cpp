@@ -16,7 +16,7 @@
 
 namespace {
 
-class SpecialDataFiles : public ::testing::Test {
+class UnusualDataFiles : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString dataFile() const { return dir.filePath("Mosaro.dat"); }
@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(SpecialDataFiles, FileThatIsNoRegularFileOrTooLargeIsUnreadable)
+TEST_F(UnusualDataFiles, FileThatIsNoRegularFileOrTooLargeIsUnreadable)
 {
     ASSERT_EQ(::mkfifo(QFile::encodeName(dataFile()).constData(), 0600), 0);
     LoadResult result = loadWithin(10);
@@ -64,7 +64,7 @@ TEST_F(SpecialDataFiles, FileThatIsNoRegularFileOrTooLargeIsUnreadable)
     EXPECT_EQ(QFileInfo(dataFile()).size(), qint64(64) << 30); // left as it was
 }
 
-TEST_F(SpecialDataFiles, TemporaryFilesOfKilledSavesAreRemovedAtLoad)
+TEST_F(UnusualDataFiles, TemporaryFilesOfKilledSavesAreRemovedAtLoad)
 {
     const QStringList leftovers = {"Mosaro.dat.new-a1B2c3", "Mosaro.dat.new-XXXXXX"};
     const QStringList others = {"Mosaro.dat", "Mosaro.dat.new-a1B2c", "Mosaro.dat.new-a1B2c3d",
