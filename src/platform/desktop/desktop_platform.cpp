@@ -2,6 +2,7 @@
 
 #include "platform/desktop/association.h"
 #include "platform/desktop/command_split.h"
+#include "platform/desktop/data_location.h"
 #include "platform/desktop/entry_start.h"
 #include "platform/desktop/file_dialogs.h"
 #include "platform/desktop/icon_source.h"
@@ -9,7 +10,6 @@
 #include "platform/desktop/program_start.h"
 #include "platform/desktop/task_bar.h"
 
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 
@@ -68,7 +68,7 @@ QString DesktopPlatform::findExecutable(const QString& fileName, const QString& 
 
 QString DesktopPlatform::programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return runningProgramFolder();
 }
 
 QString DesktopPlatform::dataFolder()
