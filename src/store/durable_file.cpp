@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -223,15 +222,30 @@ QString createFileDurably(const QString& path, const QByteArray& bytes, unsigned
     return {};
 }
 
+namespace {
+
+// The name mkstemp gives a temporary of ours: the prefix and six letters or digits.
+bool isTemporaryOf(const QString& name, const QString& prefix)
+{
+    constexpr qsizetype RandomPart = 6;
+    if (name.size() != prefix.size() + RandomPart || !name.startsWith(prefix))
+        return false;
+    for (const QChar c : QStringView(name).last(RandomPart)) {
+        if (!((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void removeLeftoverTemporaries(const QString& path)
 {
     const QFileInfo target = replacedFile(path);
-    const QRegularExpression leftover(
-        QStringLiteral("^%1%2[A-Za-z0-9]{6}$")
-            .arg(QRegularExpression::escape(target.fileName()), QLatin1String(TempSuffix)));
+    const QString prefix = target.fileName() + QLatin1String(TempSuffix);
     const QDir folder = target.absoluteDir();
     for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden)) {
-        if (leftover.match(name).hasMatch())
+        if (isTemporaryOf(name, prefix))
             ::unlink(QFile::encodeName(folder.filePath(name)).constData());
     }
 }

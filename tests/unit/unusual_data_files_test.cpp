@@ -68,7 +68,8 @@ TEST_F(UnusualDataFiles, TemporaryFilesOfKilledSavesAreRemovedAtLoad)
 {
     const QStringList leftovers = {"Mosaro.dat.new-a1B2c3", "Mosaro.dat.new-XXXXXX"};
     const QStringList others = {"Mosaro.dat", "Mosaro.dat.new-a1B2c", "Mosaro.dat.new-a1B2c3d",
-                                "Mosaro.dat.new-a1-2c3", "Other.dat.new-a1B2c3",
+                                "Mosaro.dat.new-a1-2c3", "Mosaro.dat.new-a1B2c\u0663",
+                                "Other.dat.new-a1B2c3",
                                 "Mosaro.dat.20261207-103000.bak"};
     for (const QString& name : leftovers + others)
         ASSERT_TRUE(writeFile(dir.filePath(name), "0\r\n"));
