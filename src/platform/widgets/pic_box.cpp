@@ -20,8 +20,20 @@ void PicBox::setBackColor(int32_t bgr)
 
 void PicBox::Cls()
 {
-    resetImage();
+    // A cleared box is painted from its colour; the picture is made when something is drawn.
+    image_ = QImage();
     update();
+}
+
+QImage PicBox::image() const
+{
+    if (!image_.isNull())
+        return image_;
+    const qreal dpr = devicePixelRatioF();
+    QImage cleared(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    cleared.setDevicePixelRatio(dpr);
+    cleared.fill(fromBgr(backColor_));
+    return cleared;
 }
 
 void PicBox::resetImage()
@@ -55,10 +67,10 @@ void PicBox::paintEvent(QPaintEvent*)
 void PicBox::resizeEvent(QResizeEvent*)
 {
     // The first show delivers a resize too; what was drawn before it must stay.
+    if (image_.isNull())
+        return;
     const QImage kept = image_;
     resetImage();
-    if (kept.isNull())
-        return;
     QPainter p(&image_);
     p.drawImage(QPoint(0, 0), kept);
 }

@@ -24,8 +24,8 @@ public:
     // Draws an image into the retained picture at the top-left corner, logicalSize square,
     // and repaints at once.
     void drawPersistent(const QImage& picture, int logicalSize);
-    // The retained picture, in device pixels.
-    const QImage& image() const { return image_; }
+    // The picture as painted, in device pixels.
+    QImage image() const;
 
     // Mouse presses as button 1/2/4 and modifier mask 1 Shift, 2 Ctrl, 4 Alt; a double-click
     // is one press.
