@@ -7,6 +7,7 @@
 #include "platform/desktop/file_dialogs.h"
 #include "platform/desktop/icon_source.h"
 #include "platform/desktop/modal_ui.h"
+#include "platform/desktop/program_icon_cache.h"
 #include "platform/desktop/program_start.h"
 #include "platform/desktop/task_bar.h"
 
@@ -57,7 +58,7 @@ QImage DesktopPlatform::fallbackIcon(int pixelSize)
     // The theme's answer does not change during a run; look it up once per size.
     QImage& icon = fallbackIcons_[pixelSize];
     if (icon.isNull())
-        icon = genericProgramIcon(pixelSize);
+        icon = cachedGenericProgramIcon(pixelSize);
     return icon;
 }
 
