@@ -12,9 +12,6 @@
 // conversion; nothing is ever replaced by a substitute.
 namespace cp932 {
 
-// False when the system offers no CP932 converter; then no conversion can succeed.
-bool available();
-
 // The text of the bytes, or nothing when they are not CP932.
 std::optional<QString> decode(QByteArrayView bytes);
 

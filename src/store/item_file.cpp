@@ -1,7 +1,7 @@
 #include "store/item_file.h"
 
-#include "store/cp932.h"
 #include "store/durable_file.h"
+#include "store/item_file_preload.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -23,15 +23,6 @@ LoadResult unreadable(const QString& why)
     result.status = LoadResult::Status::Unreadable;
     result.error = why;
     return result;
-}
-
-void clearTable(ItemStore& store)
-{
-    for (int page = 0; page <= MaxPage; ++page) {
-        for (int slot = 0; slot < SlotCount; ++slot)
-            store.ItemTbl(page, slot) = ItemRec();
-    }
-    store.PageCnt = 0;
 }
 
 // Keeps the damaged original beside it under a name no other file has, as
@@ -61,22 +52,32 @@ QString dataFilePath(const QString& folder)
     return QDir(folder).filePath(QStringLiteral("Mosaro.dat"));
 }
 
+ReadItemFile readItemFile(const QString& path)
+{
+    ReadItemFile read;
+    read.file = readWholeFile(path, MaxDataFileBytes);
+    if (read.file.error.isEmpty() && !read.file.bytes.isEmpty())
+        read.skippedLines = parseItemFile(read.file.bytes, *read.store).skippedLines;
+    return read;
+}
+
 LoadResult LoadItemFile(ItemStore& store, const QString& folder)
 {
     const QString path = dataFilePath(folder);
     // Loading happens once, at start-up with the instance lock held, so no save of ours can
     // be under way: a temporary file beside the data file is what a killed save left.
     removeLeftoverTemporaries(path);
-    const FileRead file = readWholeFile(path, MaxDataFileBytes);
+    std::optional<ReadItemFile> preloaded = ItemFilePreload::take(path);
+    const ReadItemFile read = preloaded ? std::move(*preloaded) : readItemFile(path);
+    const FileRead& file = read.file;
     if (!file.error.isEmpty())
         return unreadable(file.error);
     if (!file.exists || file.bytes.isEmpty())
         return {}; // the first run: an empty table
-    if (!cp932::available())
-        return unreadable(QStringLiteral("文字コード CP932 の変換がこのシステムにありません。"));
 
+    store.takeTable(*read.store);
     LoadResult result;
-    result.skippedLines = parseItemFile(file.bytes, store).skippedLines;
+    result.skippedLines = read.skippedLines;
     if (result.skippedLines == 0)
         return result;
 
@@ -85,7 +86,7 @@ LoadResult LoadItemFile(ItemStore& store, const QString& folder)
     QString error;
     result.backupPath = keepBackup(path, file, error);
     if (result.backupPath.isEmpty()) {
-        clearTable(store);
+        store.clearTable();
         return unreadable(
             QStringLiteral("内容に読めない行があり、元のファイルの控えも作れませんでした。%1")
                 .arg(error));

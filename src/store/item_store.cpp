@@ -2,16 +2,35 @@
 
 #include <cassert>
 
-ItemStore::ItemStore() : table_(size_t(MaxPage + 1) * SlotCount) {}
+ItemStore::ItemStore() = default;
 
 ItemRec& ItemStore::ItemTbl(int page, int slot)
 {
     assert(page >= 0 && page <= MaxPage && slot >= 0 && slot < SlotCount);
-    return table_[size_t(page) * SlotCount + size_t(slot)];
+    std::unique_ptr<Page>& items = pages_[size_t(page)];
+    if (!items)
+        items = std::make_unique<Page>();
+    return (*items)[size_t(slot)];
 }
 
 const ItemRec& ItemStore::ItemTbl(int page, int slot) const
 {
     assert(page >= 0 && page <= MaxPage && slot >= 0 && slot < SlotCount);
-    return table_[size_t(page) * SlotCount + size_t(slot)];
+    static const ItemRec empty;
+    const std::unique_ptr<Page>& items = pages_[size_t(page)];
+    return items ? (*items)[size_t(slot)] : empty;
+}
+
+void ItemStore::clearTable()
+{
+    for (std::unique_ptr<Page>& items : pages_)
+        items.reset();
+    PageCnt = 0;
+}
+
+void ItemStore::takeTable(ItemStore& from)
+{
+    pages_ = std::move(from.pages_);
+    PageCnt = from.PageCnt;
+    from.clearTable();
 }

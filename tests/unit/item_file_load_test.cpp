@@ -1,4 +1,5 @@
 #include "store/item_file.h"
+#include "store/item_file_preload.h"
 #include "support/files.h"
 #include "support/processes.h"
 
@@ -114,6 +115,45 @@ TEST_F(LoadItemFileTest, DamagedFileThatCannotBeKeptCountsAsUnreadable)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(entriesOf(dir.path()), QStringList{"Mosaro.dat"});
     EXPECT_EQ(readFile(dataFile()), DamagedFile);
+}
+
+TEST_F(LoadItemFileTest, ReadAheadIsTakenOnceAndOnlyForItsOwnFolder)
+{
+    ASSERT_TRUE(writeFile(dataFile(), DamagedFile));
+    QTemporaryDir other;
+    ASSERT_TRUE(writeFile(other.filePath("Mosaro.dat"), GoodFile));
+    store.ItemTbl(3, 7).Used = true; // whatever the table held before is replaced
+    {
+        const ItemFilePreload preload(dir.path());
+        // Another folder's load reads its own file.
+        ItemStore elsewhere;
+        EXPECT_EQ(LoadItemFile(elsewhere, other.path()).status, LoadResult::Status::Loaded);
+        EXPECT_EQ(elsewhere.ItemTbl(0, 0).Title, QStringLiteral("a"));
+        EXPECT_FALSE(elsewhere.ItemTbl(1, 0).Used);
+
+        // The read-ahead counts as the load: the damage is found and the original kept.
+        const LoadResult first = LoadItemFile(store, dir.path());
+        EXPECT_EQ(first.status, LoadResult::Status::Damaged);
+        EXPECT_EQ(first.skippedLines, 2);
+        EXPECT_EQ(readFile(first.backupPath), DamagedFile);
+        EXPECT_TRUE(store.ItemTbl(0, 0).Used);
+        EXPECT_FALSE(store.ItemTbl(3, 7).Used);
+        EXPECT_EQ(store.PageCnt, 1);
+
+        // Taken once: a later load reads the file as it is then.
+        ASSERT_TRUE(writeFile(dataFile(), GoodFile));
+        ItemStore later;
+        const LoadResult second = LoadItemFile(later, dir.path());
+        EXPECT_EQ(second.status, LoadResult::Status::Loaded);
+        EXPECT_EQ(later.PageCnt, 1);
+        EXPECT_FALSE(later.ItemTbl(5, 0).Used);
+    }
+    // A read-ahead of a folder that cannot be read reports it like the load itself.
+    const QString unreadable = dir.filePath("folder");
+    QDir(dir.path()).mkpath("folder/Mosaro.dat");
+    const ItemFilePreload preload(unreadable);
+    EXPECT_EQ(LoadItemFile(store, unreadable).status, LoadResult::Status::Unreadable);
+    EXPECT_TRUE(store.ItemTbl(0, 0).Used); // untouched
 }
 
 } // namespace
