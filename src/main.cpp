@@ -9,6 +9,7 @@
 #include "platform/widgets/app_title.h"
 #include "platform/widgets/builtin_icons.h"
 #include "platform/widgets/fonts.h"
+#include "store/item_file_preload.h"
 #include "store/item_store.h"
 
 #include <QApplication>
@@ -55,6 +56,10 @@ int main(int argc, char* argv[])
         knockOnRunningCopy(channelPath);
         return 0;
     }
+
+    // The data file is read on a second thread while the application object and the window
+    // are made; Form_Load takes what it read.
+    const ItemFilePreload preload(dataFolder);
 
     // Before the application object, so the theme lookup sees it.
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
