@@ -54,26 +54,26 @@ std::optional<QString> decode(QByteArrayView bytes)
     return text;
 }
 
+char* encodeExactlyTo(QStringView text, char* out, uint64_t refused)
+{
+    for (const QChar c : text) {
+        const uint16_t code = cp932::tables::code[c.unicode()];
+        if (code == NoCode || (code < 64 && (refused >> code & 1)))
+            return nullptr;
+        if (code >= 0x100)
+            *out++ = char(code >> 8);
+        *out++ = char(code & 0xFF);
+    }
+    return out;
+}
+
 bool encodeExactly(QStringView text, QByteArray& out)
 {
-    const uint16_t* const codes = cp932::tables::code;
     const qsizetype start = out.size();
     out.resize(start + 2 * text.size()); // at most two bytes per UTF-16 unit
-    char* const begin = out.data() + start;
-    char* next = begin;
-    bool ok = true;
-    for (const QChar c : text) {
-        const uint16_t code = codes[c.unicode()];
-        if (code == NoCode) {
-            ok = false;
-            break;
-        }
-        if (code >= 0x100)
-            *next++ = char(code >> 8);
-        *next++ = char(code & 0xFF);
-    }
-    out.truncate(start + (next - begin));
-    return ok;
+    char* const end = encodeExactlyTo(text, out.data() + start);
+    out.truncate(end ? end - out.constData() : start);
+    return end != nullptr;
 }
 
 bool roundTrips(QStringView text)

@@ -1,7 +1,6 @@
 #include "store/item_file.h"
 
 #include "store/cp932.h"
-#include "store/storable_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -26,49 +25,58 @@ const TextField AssocExeField = {&ItemRec::AssocExe, u"関連付けプログラ�
 const char TrueWord[] = "#TRUE#";
 const char FalseWord[] = "#FALSE#";
 
-void appendNumber(QByteArray& out, int64_t value)
-{
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end - digits);
-}
-
+// Writes a record line at a time into room reserved beforehand (see formattedSizeBound):
+// straight stores, with no size check per character.
 class RecordWriter {
 public:
-    explicit RecordWriter(QByteArray& out) : out_(out) {}
+    explicit RecordWriter(char* out) : next_(out) {}
+
+    char* end() const { return next_; }
+
+    void number(int64_t value) { next_ = std::to_chars(next_, next_ + 24, value).ptr; }
+    void put(char c) { *next_++ = c; }
+    template <size_t N>
+    void put(const char (&word)[N])
+    {
+        next_ = std::copy_n(word, N - 1, next_);
+    }
 
     // False, with the refused field in error, when a text cannot be stored.
     bool write(int page, int slot, const ItemRec& r, QString& error)
     {
-        appendNumber(out_, page);
-        out_.append(',');
-        appendNumber(out_, slot);
+        number(page);
+        put(',');
+        number(slot);
         for (const TextField& field : LeadingTexts) {
             if (!quoted(page, slot, r, field, error))
                 return false;
         }
-        out_.append(',');
-        out_.append(r.IsDoc ? TrueWord : FalseWord);
+        put(',');
+        if (r.IsDoc)
+            put(TrueWord);
+        else
+            put(FalseWord);
         if (!quoted(page, slot, r, AssocExeField, error))
             return false;
-        out_.append(',');
-        appendNumber(out_, r.IconNo);
-        out_.append(',');
+        put(',');
+        number(r.IconNo);
+        put(',');
         if (r.ItemColor)
-            appendNumber(out_, *r.ItemColor);
-        out_.append('\r');
-        out_.append('\n');
+            number(*r.ItemColor);
+        put('\r');
+        put('\n');
         return true;
     }
 
 private:
     bool quoted(int page, int slot, const ItemRec& r, const TextField& field, QString& error)
     {
-        const QString& text = r.*field.member;
-        out_.append(',');
-        out_.append('"');
+        put(',');
+        put('"');
         // The same rule as canStoreText, in one pass with the encoding.
-        if (!holdsNoQuoteOrLineBreak(text) || !cp932::encodeExactly(text, out_)) {
+        constexpr uint64_t QuoteAndLineBreaks = 1ull << '"' | 1ull << '\r' | 1ull << '\n';
+        char* const end = cp932::encodeExactlyTo(r.*field.member, next_, QuoteAndLineBreaks);
+        if (!end) {
             error = QStringLiteral("ページ %1 のスロット %2 の「%3」に、データファイルに書けない"
                                    "文字（\"、改行、CP932 にない文字）があります。")
                         .arg(page)
@@ -76,25 +84,66 @@ private:
                         .arg(QString::fromUtf16(field.label));
             return false;
         }
-        out_.append('"');
+        next_ = end;
+        put('"');
         return true;
     }
 
-    QByteArray& out_;
+    char* next_;
 };
 
-// The last text read for a field. Neighbouring items often repeat one (a folder, a viewer), and
-// an item's icon file is usually its program.
-struct RecentText {
-    QByteArrayView raw;
-    QString text;
-};
-struct RecentTexts {
-    RecentText program; // ProgName and IconFile
-    RecentText initDir;
-    RecentText cmdParam;
-    RecentText title;
-    RecentText assocExe;
+// The texts read so far, by their bytes, so a text met again shares the string read first:
+// items often repeat a folder, a viewer or a title, and an item's icon file is usually its
+// program. A small cache: a text pushed out of it is read again and shared anew from then on.
+class TextPool {
+public:
+    // The text of raw, or nothing when raw is not CP932.
+    std::optional<QString> text(QByteArrayView raw)
+    {
+        Set& set = sets_[setOf(raw)];
+        for (int way = 0; way < 2; ++way) {
+            Entry& entry = set.ways[way];
+            if (!entry.text.isNull() && entry.raw == raw) {
+                set.older = 1 - way;
+                return entry.text;
+            }
+        }
+        std::optional<QString> decoded = cp932::decode(raw);
+        if (decoded) {
+            set.ways[set.older] = {raw, *decoded};
+            set.older = 1 - set.older;
+        }
+        return decoded;
+    }
+
+private:
+    // Few enough that the pool stays in the processor's cache, and an evicted string, whose
+    // count is lowered, is still near; two texts a set, so two that meet there on every line
+    // (a folder and a program in it) do not push each other out.
+    static constexpr int SetBits = 7;
+
+    // From the length and the first and last eight bytes: texts of one table often share
+    // their start (a home folder) or their end (".exe"), seldom both with the same length.
+    static size_t setOf(QByteArrayView raw)
+    {
+        uint64_t head = 0;
+        uint64_t tail = 0;
+        const size_t n = size_t(raw.size());
+        const size_t part = std::min<size_t>(n, 8);
+        std::memcpy(&head, raw.data(), part);
+        std::memcpy(&tail, raw.data() + n - part, part);
+        const uint64_t mixed = ((head * 0xC2B2AE3D27D4EB4Full) ^ tail ^ n) * 0x9E3779B97F4A7C15ull;
+        return size_t(mixed >> (64 - SetBits));
+    }
+    struct Entry {
+        QByteArrayView raw; // within the file being read
+        QString text;
+    };
+    struct Set {
+        Entry ways[2];
+        int older = 0;
+    };
+    std::vector<Set> sets_ = std::vector<Set>(size_t(1) << SetBits);
 };
 
 // Reads the fields of one line from left to right; every read fails once the line does not
@@ -148,8 +197,8 @@ public:
     }
 
     // Text between double quotes; it may hold commas but no quote. A text with the same bytes
-    // as `recent` shares its string, which spares an allocation and a decoding.
-    bool quoted(QString& text, RecentText& recent)
+    // as one read before shares its string, which spares an allocation and a decoding.
+    bool quoted(QString& text, TextPool& pool)
     {
         if (atEnd() || *next_ != '"')
             return false;
@@ -159,15 +208,12 @@ public:
             return false;
         const QByteArrayView raw(open, close - open);
         if (raw.isEmpty()) {
-            text = QString(); // an empty field keeps the recent text for the next one
-        } else if (raw == recent.raw) {
-            text = recent.text;
+            text = QString();
         } else {
-            std::optional<QString> decoded = cp932::decode(raw);
+            std::optional<QString> decoded = pool.text(raw);
             if (!decoded)
                 return false;
             text = std::move(*decoded);
-            recent = {raw, text};
         }
         next_ = close + 1;
         return true;
@@ -199,7 +245,7 @@ struct Record {
 };
 
 // Reads one record line into r (reused from line to line, so its strings are simply replaced).
-bool readRecord(const char* begin, const char* end, RecentTexts& recent, Record& r)
+bool readRecord(const char* begin, const char* end, TextPool& pool, Record& r)
 {
     constexpr int64_t Int32Min = std::numeric_limits<int32_t>::min();
     constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
@@ -208,12 +254,12 @@ bool readRecord(const char* begin, const char* end, RecentTexts& recent, Record&
     int64_t page = 0, slot = 0, iconNo = 0, color = 0;
     const bool ok =
         line.number(0, MaxPage, page) && line.comma() && line.number(0, SlotCount - 1, slot)
-        && line.comma() && line.quoted(item.ProgName, recent.program) && line.comma()
-        && line.quoted(item.InitDir, recent.initDir) && line.comma()
-        && line.quoted(item.IconFile, recent.program) && line.comma()
-        && line.quoted(item.CmdParam, recent.cmdParam) && line.comma()
-        && line.quoted(item.Title, recent.title) && line.comma() && line.flag(item.IsDoc)
-        && line.comma() && line.quoted(item.AssocExe, recent.assocExe) && line.comma()
+        && line.comma() && line.quoted(item.ProgName, pool) && line.comma()
+        && line.quoted(item.InitDir, pool) && line.comma()
+        && line.quoted(item.IconFile, pool) && line.comma()
+        && line.quoted(item.CmdParam, pool) && line.comma()
+        && line.quoted(item.Title, pool) && line.comma() && line.flag(item.IsDoc)
+        && line.comma() && line.quoted(item.AssocExe, pool) && line.comma()
         && line.number(Int32Min, Int32Max, iconNo) && line.comma();
     if (!ok)
         return false;
@@ -251,7 +297,7 @@ std::optional<PageCount> readPageCount(const char* begin, const char* end)
 qsizetype formattedSizeBound(const ItemStore& store)
 {
     constexpr qsizetype FixedPartBound = 96; // numbers, quotes, commas, the flag, CR LF
-    qsizetype size = 8;
+    qsizetype size = 32; // the page count and its CR LF, with room for the number writer
     for (int page = 0; page <= store.PageCnt; ++page) {
         for (int slot = 0; slot < SlotCount; ++slot) {
             const ItemRec& r = store.ItemTbl(page, slot);
@@ -275,10 +321,10 @@ FormatResult formatItemFile(const ItemStore& store)
         return result;
     }
     QByteArray& out = result.bytes;
-    out.reserve(formattedSizeBound(store));
-    appendNumber(out, store.PageCnt);
-    out.append("\r\n");
-    RecordWriter writer(out);
+    out.resize(formattedSizeBound(store));
+    RecordWriter writer(out.data());
+    writer.number(store.PageCnt);
+    writer.put("\r\n");
     const int lastPage = store.PageCnt;
     for (int page = 0; page <= lastPage; ++page) {
         for (int slot = 0; slot < SlotCount; ++slot) {
@@ -289,6 +335,7 @@ FormatResult formatItemFile(const ItemStore& store)
             }
         }
     }
+    out.truncate(writer.end() - out.data());
     return result;
 }
 
@@ -299,7 +346,7 @@ ParseResult parseItemFile(const QByteArray& bytes, ItemStore& store)
     std::vector<int> linesOnPage(MaxPage + 1, 0);
     int highestPage = 0;
     bool firstLine = true;
-    RecentTexts recent;
+    TextPool pool;
     Record record;
 
     const char* next = bytes.constData();
@@ -321,7 +368,7 @@ ParseResult parseItemFile(const QByteArray& bytes, ItemStore& store)
         if (begin == contentEnd)
             continue; // a blank line holds nothing to lose
         if (std::memchr(begin, '\r', size_t(contentEnd - begin))
-            || !readRecord(begin, contentEnd, recent, record)) {
+            || !readRecord(begin, contentEnd, pool, record)) {
             ++result.skippedLines;
             continue;
         }

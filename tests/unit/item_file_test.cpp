@@ -1,6 +1,9 @@
+#include "store/cp932.h"
 #include "store/item_file.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -136,6 +139,8 @@ TEST(ItemFileFormat, RefusesTablesWithTextsTheFileCannotHold)
     store.ItemTbl(2, 5).InitDir.clear();
     store.ItemTbl(2, 5).AssocExe = QStringLiteral("two\nlines");
     EXPECT_FALSE(formatItemFile(store).error.isEmpty());
+    store.ItemTbl(2, 5).AssocExe = QStringLiteral("two\rlines");
+    EXPECT_FALSE(formatItemFile(store).error.isEmpty());
 
     // The same slot above PageCnt is never written, so it is no obstacle.
     store.PageCnt = 1;
@@ -165,6 +170,43 @@ TEST(ItemFileParse, AcceptsAnyOrderDuplicatesBlankLinesAndBareLineFeeds)
     ItemStore onlyCount;
     EXPECT_EQ(parseItemFile("12\r\n", onlyCount).skippedLines, 0);
     EXPECT_EQ(onlyCount.PageCnt, 12);
+}
+
+TEST(ItemFileParse, ATextMetAgainIsKeptOnceEvenAmongThousandsOfOthers)
+{
+    // The same folder, program and viewer on every page, with a distinct title per item, and
+    // enough other texts between them to push any earlier text out of a small cache.
+    QString text = QStringLiteral("999\r\n");
+    for (int page = 0; page < 1000; ++page) {
+        for (int slot = 0; slot < SlotCount; ++slot)
+            text += QStringLiteral("%1,%2,\"/opt/表計算/起動%2\",\"/opt/表計算/\",\"/opt/表計算/起動%2\","
+                                   "\"\",\"表%1-%2\",#TRUE#,\"/usr/bin/viewer\",0,\r\n")
+                        .arg(page)
+                        .arg(slot);
+    }
+    QByteArray bytes;
+    ASSERT_TRUE(cp932::encodeExactly(text, bytes));
+    ItemStore store;
+    EXPECT_EQ(parseItemFile(bytes, store).skippedLines, 0);
+
+    const ItemRec& first = store.ItemTbl(0, 7);
+    const ItemRec& last = store.ItemTbl(999, 7);
+    EXPECT_EQ(last.ProgName, QStringLiteral("/opt/表計算/起動7"));
+    EXPECT_EQ(last.Title, QStringLiteral("表999-7"));
+    EXPECT_EQ(first.ProgName.constData(), first.IconFile.constData());
+    // A text pushed out of the cache is read again and then shared anew: the 20000 items
+    // hold their one folder and one viewer in a few strings, not in 20000.
+    std::set<const QChar*> folders;
+    std::set<const QChar*> viewers;
+    for (int page = 0; page < 1000; ++page) {
+        for (int slot = 0; slot < SlotCount; ++slot) {
+            folders.insert(store.ItemTbl(page, slot).InitDir.constData());
+            viewers.insert(store.ItemTbl(page, slot).AssocExe.constData());
+        }
+    }
+    EXPECT_LT(folders.size(), 10u) << folders.size();
+    EXPECT_LT(viewers.size(), 10u) << viewers.size();
+    EXPECT_EQ(store.ItemTbl(500, 3).InitDir, first.InitDir);
 }
 
 TEST(ItemFileParse, SkipsEveryMalformedLineAndKeepsTheGoodOnes)
