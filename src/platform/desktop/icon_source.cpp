@@ -97,10 +97,9 @@ QByteArrayView asBytes(ByteView view)
     return QByteArrayView(view.data(), qsizetype(view.size()));
 }
 
-} // namespace
-
-QImage extractIconImage(const QString& fileName, int32_t index, int pixelSize,
-                        const DesktopEntryIndex& programs)
+// The desktop entries are indexed only for a native program: most icons never need them.
+template <typename Programs>
+QImage iconOf(const QString& fileName, int32_t index, int pixelSize, const Programs& programs)
 {
     const MappedFile file(fileName);
     if (!file.isOpen())
@@ -112,13 +111,23 @@ QImage extractIconImage(const QString& fileName, int32_t index, int pixelSize,
     if (fileName.endsWith(QLatin1String(".desktop")))
         return namedIcon(desktopEntryIcon(fileName), pixelSize);
     if (hasProgramSignature(asBytes(file.view())))
-        return namedIcon(programs.iconFor(fileName), pixelSize);
+        return namedIcon(programs().iconFor(fileName), pixelSize);
     return readableImage(fileName, pixelSize);
+}
+
+} // namespace
+
+QImage extractIconImage(const QString& fileName, int32_t index, int pixelSize,
+                        const DesktopEntryIndex& programs)
+{
+    return iconOf(fileName, index, pixelSize, [&programs]() -> const DesktopEntryIndex& {
+        return programs;
+    });
 }
 
 QImage extractIconImage(const QString& fileName, int32_t index, int pixelSize)
 {
-    return extractIconImage(fileName, index, pixelSize, processDesktopEntryIndex());
+    return iconOf(fileName, index, pixelSize, processDesktopEntryIndex);
 }
 
 QImage genericProgramIcon(int pixelSize)
