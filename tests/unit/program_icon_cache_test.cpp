@@ -68,7 +68,7 @@ TEST_F(ProgramIconCache, KeepsTheThemeIconUntilTheThemeChanges)
     const QImage first = cachedGenericProgramIcon(32);
     ASSERT_EQ(first.size(), QSize(32, 32));
     EXPECT_EQ(centre(first), QColor(Qt::red));
-    EXPECT_TRUE(QFile::exists(root.filePath("cache/mosaro/program-icon-32.png")));
+    EXPECT_TRUE(QFile::exists(root.filePath("cache/mosaro/program-icon-32.argb")));
 
     // The theme is not asked again while it looks unchanged: the kept icon is shown.
     const QString iconFile = themeFolder() + "/32x32/apps/application-x-executable.png";
@@ -88,10 +88,15 @@ TEST_F(ProgramIconCache, KeepsTheThemeIconUntilTheThemeChanges)
     EXPECT_EQ(centre(cachedGenericProgramIcon(32)), QColor(Qt::blue));
 
     // An unreadable cache file is replaced by the theme's answer.
-    const QString kept = root.filePath("cache/mosaro/program-icon-32.png");
+    const QString kept = root.filePath("cache/mosaro/program-icon-32.argb");
     ASSERT_TRUE(writeFile(kept, "not a picture"));
     EXPECT_EQ(cachedGenericProgramIcon(32).size(), QSize(32, 32));
-    EXPECT_EQ(QImage(kept).size(), QSize(32, 32));
+    const QByteArray whole = readFile(kept);
+    EXPECT_GT(whole.size(), 32 * 32 * 4);
+    // So is one cut short.
+    ASSERT_TRUE(writeFile(kept, whole.chopped(1)));
+    EXPECT_EQ(cachedGenericProgramIcon(32).size(), QSize(32, 32));
+    EXPECT_EQ(readFile(kept), whole);
 }
 
 } // namespace
