@@ -7,7 +7,7 @@ cmake_minimum_required(VERSION 3.25)
 set(allowed_launcher editing pages store seam widgets Qt6::Core Qt6::Gui Qt6::Widgets)
 set(allowed_editing store seam widgets Qt6::Core Qt6::Gui Qt6::Widgets)
 set(allowed_pages store seam widgets Qt6::Core Qt6::Gui Qt6::Widgets)
-set(allowed_desktop seam iconfile widgets store Qt6::Core Qt6::Gui Qt6::Network Qt6::Widgets
+set(allowed_desktop seam iconfile widgets store Qt6::Core Qt6::Gui Qt6::Widgets
     PkgConfig::GIO PkgConfig::XCB)
 set(allowed_store Qt6::Core)
 set(allowed_widgets Qt6::Core Qt6::Gui Qt6::Widgets)

@@ -24,7 +24,7 @@ done
 [ "$(grep -c '[^/]$' <<<"$files")" -eq 12 ] || fail "unexpected files: $files"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libglib2.0-0 libc6 \
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libglib2.0-0 libc6 \
     libqt6svg6 qt6-wayland qt6-translations-l10n fonts-ipafont-gothic adwaita-icon-theme \
     hicolor-icon-theme shared-mime-info; do
   grep -qE "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"

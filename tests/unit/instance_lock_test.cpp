@@ -90,6 +90,15 @@ TEST(InstanceChannel, ASecondStartReachesTheCopyOfItsOwnDataFolderOnly)
     while (knocks == 0 && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(knocks, 1);
+    // No other user may knock, and nothing is left when the copy ends.
+    EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                          | QFileDevice::ReadOther | QFileDevice::WriteOther),
+              QFileDevice::Permissions());
+    {
+        InstanceChannel later;
+        ASSERT_TRUE(later.listen(other));
+    }
+    EXPECT_FALSE(QFile::exists(other));
     qunsetenv("XDG_RUNTIME_DIR");
 }
 
