@@ -9,11 +9,13 @@
 #include "platform/widgets/app_title.h"
 #include "platform/widgets/builtin_icons.h"
 #include "platform/widgets/fonts.h"
+#include "store/item_file.h"
 #include "store/item_file_preload.h"
 #include "store/item_store.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -22,6 +24,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <optional>
 #include <thread>
 
 #include <unistd.h>
@@ -67,12 +70,19 @@ int main(int argc, char* argv[])
     // The Wayland app id and the X11 class name, matching the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("mosaro"));
     installFontSubstitutes();
-    // The font system takes a while to start; let it do so while the window is being built
-    // and the data file read. The first text drawn waits for it if it is not ready yet.
-    std::thread fontWarmUp([] { QFontDatabase::families(); });
+    // The font system takes a while to start; with titles to show, let it do so while the
+    // window is being built and the data file read. The first text drawn waits for it if it
+    // is not ready yet. A first run shows no text and leaves it for later.
+    std::optional<std::thread> fontWarmUp;
+    if (QFileInfo(dataFilePath(dataFolder)).size() > 0)
+        fontWarmUp.emplace([] { QFontDatabase::families(); });
     struct JoinAtExit {
-        std::thread& thread;
-        ~JoinAtExit() { thread.join(); }
+        std::optional<std::thread>& thread;
+        ~JoinAtExit()
+        {
+            if (thread)
+                thread->join();
+        }
     } joinFontWarmUp{fontWarmUp};
     useXdgIconThemes();
     // The interface is Japanese whatever the locale, Qt's own dialogs included.
