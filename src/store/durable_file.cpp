@@ -143,7 +143,9 @@ FileRead readWholeFile(const QString& path, qint64 maxBytes)
         return result;
     }
     result.permissions = info.st_mode & 07777;
-    result.bytes.reserve(qsizetype(info.st_size) + 1);
+    // Room for the whole file and the read that finds its end, so an unchanged file is never
+    // copied into a larger buffer.
+    result.bytes.reserve(qsizetype(info.st_size) + 4096);
     // Read until the end, however the size changes meanwhile, but never past the limit.
     for (;;) {
         if (result.bytes.capacity() - result.bytes.size() < 4096)
