@@ -8,7 +8,7 @@ set(allowed_launcher editing pages store seam widgets Qt6::Core Qt6::Gui Qt6::Wi
 set(allowed_editing store seam widgets Qt6::Core Qt6::Gui Qt6::Widgets)
 set(allowed_pages store seam widgets Qt6::Core Qt6::Gui Qt6::Widgets)
 set(allowed_desktop seam iconfile widgets store Qt6::Core Qt6::Gui Qt6::Widgets
-    PkgConfig::GIO PkgConfig::XCB)
+    PkgConfig::GLIB PkgConfig::XCB dl)
 set(allowed_store Qt6::Core)
 set(allowed_widgets Qt6::Core Qt6::Gui Qt6::Widgets)
 set(allowed_iconfile)

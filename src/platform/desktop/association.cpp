@@ -26,14 +26,17 @@ QMimeType documentType(const QFileInfo& file)
 // hold a wrapper (env, flatpak run) whose first word alone opens nothing.
 QString defaultEntryFor(const QMimeType& type)
 {
-    GAppInfo* app = g_app_info_get_default_for_type(type.name().toUtf8().constData(), FALSE);
+    const GioFunctions* const g = gio();
+    if (!g)
+        return {};
+    GAppInfo* app = g->appInfoGetDefaultForType(type.name().toUtf8().constData(), FALSE);
     if (!app)
         return {};
-    const char* file =
-        G_IS_DESKTOP_APP_INFO(app) ? g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(app))
-                                   : nullptr;
+    const char* file = g->is(app, g->desktopAppInfoGetType)
+                           ? g->desktopAppInfoGetFilename(reinterpret_cast<GDesktopAppInfo*>(app))
+                           : nullptr;
     const QString entry = file ? QFile::decodeName(file) : QString();
-    g_object_unref(app);
+    g->objectUnref(app);
     return entry;
 }
 

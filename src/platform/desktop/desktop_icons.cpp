@@ -12,8 +12,9 @@
 
 namespace {
 
+// Only made once gio() gave the functions.
 struct GObjectUnref {
-    void operator()(gpointer object) const { g_object_unref(object); }
+    void operator()(gpointer object) const { gio()->objectUnref(object); }
 };
 struct GFree {
     void operator()(gpointer memory) const { g_free(memory); }
@@ -23,20 +24,24 @@ using OwnedChars = std::unique_ptr<char, GFree>;
 
 DesktopAppInfo openEntry(const QString& desktopFile)
 {
-    return DesktopAppInfo(g_desktop_app_info_new_from_filename(QFile::encodeName(desktopFile)));
+    const GioFunctions* const g = gio();
+    if (!g)
+        return {};
+    return DesktopAppInfo(g->desktopAppInfoNewFromFilename(QFile::encodeName(desktopFile)));
 }
 
 QString iconOf(GDesktopAppInfo* entry)
 {
-    GIcon* icon = g_app_info_get_icon(G_APP_INFO(entry));
+    const GioFunctions& g = *gio();
+    GIcon* icon = g.appInfoGetIcon(reinterpret_cast<GAppInfo*>(entry));
     if (!icon)
         return {};
-    if (G_IS_FILE_ICON(icon)) {
-        const OwnedChars path(g_file_get_path(g_file_icon_get_file(G_FILE_ICON(icon))));
+    if (g.is(icon, g.fileIconGetType)) {
+        const OwnedChars path(g.fileGetPath(g.fileIconGetFile(reinterpret_cast<GFileIcon*>(icon))));
         return path ? QFile::decodeName(path.get()) : QString();
     }
-    if (G_IS_THEMED_ICON(icon)) {
-        const gchar* const* names = g_themed_icon_get_names(G_THEMED_ICON(icon));
+    if (g.is(icon, g.themedIconGetType)) {
+        const gchar* const* names = g.themedIconGetNames(reinterpret_cast<GThemedIcon*>(icon));
         return names && names[0] ? QString::fromUtf8(names[0]) : QString();
     }
     return {};
@@ -45,7 +50,7 @@ QString iconOf(GDesktopAppInfo* entry)
 // The first word of Exec with its quotes removed (GIO leaves them on its own executable).
 QString execProgram(GDesktopAppInfo* entry)
 {
-    const OwnedChars exec(g_desktop_app_info_get_string(entry, "Exec"));
+    const OwnedChars exec(gio()->desktopAppInfoGetString(entry, "Exec"));
     gchar** words = nullptr;
     if (!exec || !g_shell_parse_argv(exec.get(), nullptr, &words, nullptr))
         return {};
@@ -106,7 +111,7 @@ void DesktopEntryIndex::add(const QString& desktopFile)
     const QString icon = iconOf(entry.get());
     if (icon.isEmpty())
         return;
-    const OwnedChars tryExec(g_desktop_app_info_get_string(entry.get(), "TryExec"));
+    const OwnedChars tryExec(gio()->desktopAppInfoGetString(entry.get(), "TryExec"));
     for (const QString& command : {execProgram(entry.get()), QFile::decodeName(tryExec.get())}) {
         const QString program = programFile(command);
         if (!program.isEmpty() && !iconByProgram_.contains(program))
