@@ -60,6 +60,7 @@ QProcess* E2eTest::start(const QString& program, const QStringList& arguments,
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DISPLAY", server_->display());
+    env.insert("XDG_CACHE_HOME", cache_.path());
     env.remove("QT_QPA_PLATFORM");
     env.insert(extraEnvironment);
     process->setProcessEnvironment(env);

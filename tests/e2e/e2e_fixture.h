@@ -77,6 +77,8 @@ protected:
 
     std::unique_ptr<XServer> server_;
     std::unique_ptr<QTemporaryDir> dir_;
+    // The program's cache folder: what it keeps there stays with the test.
+    QTemporaryDir cache_;
     QString program_;
     std::vector<std::unique_ptr<QProcess>> processes_;
     int clicksSent_ = 0;
