@@ -1,6 +1,7 @@
 #include "store/item_file.h"
 
 #include "store/cp932.h"
+#include "store/storable_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -74,7 +75,6 @@ private:
         put(',');
         put('"');
         // The same rule as canStoreText, in one pass with the encoding.
-        constexpr uint64_t QuoteAndLineBreaks = 1ull << '"' | 1ull << '\r' | 1ull << '\n';
         char* const end = cp932::encodeExactlyTo(r.*field.member, next_, QuoteAndLineBreaks);
         if (!end) {
             error = QStringLiteral("ページ %1 のスロット %2 の「%3」に、データファイルに書けない"

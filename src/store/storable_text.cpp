@@ -2,15 +2,19 @@
 
 #include "store/cp932.h"
 
+namespace {
+
 bool holdsNoQuoteOrLineBreak(QStringView text)
 {
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u <= u'"' && (u == u'"' || u == u'\r' || u == u'\n'))
+        if (u < 64 && (QuoteAndLineBreaks >> u & 1))
             return false;
     }
     return true;
 }
+
+} // namespace
 
 bool canStoreText(const QString& text)
 {
