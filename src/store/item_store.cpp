@@ -2,8 +2,6 @@
 
 #include <cassert>
 
-ItemStore::ItemStore() = default;
-
 ItemRec& ItemStore::ItemTbl(int page, int slot)
 {
     assert(page >= 0 && page <= MaxPage && slot >= 0 && slot < SlotCount);

@@ -13,8 +13,6 @@ constexpr int16_t SlotCount = 20;
 // One instance lives for the run; tests make their own.
 class ItemStore {
 public:
-    ItemStore();
-
     // Slot s of page p. Page 0..MaxPage and slot 0..SlotCount-1 are the limits of the table.
     ItemRec& ItemTbl(int page, int slot);
     // Reading a page that was never written gives empty items and allocates nothing.
