@@ -1,9 +1,12 @@
 #pragma once
 
+#include "store/durable_file.h"
 #include "store/item_store.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 // The data file "Mosaro.dat": PageCnt on the first line, then one CP932 line per used slot.
 QString dataFilePath(const QString& folder);
@@ -21,7 +24,17 @@ struct LoadResult {
 };
 
 // Fills PageCnt and ItemTbl from the data file in folder; a damaged file's copy goes there too.
+// It takes what an ItemFilePreload of the same file read, if one did.
 LoadResult LoadItemFile(ItemStore& store, const QString& folder);
+
+// The first half of LoadItemFile: the data file at path read and parsed into a table of its
+// own. It writes nothing and touches no other table, so it may run on any thread.
+struct ReadItemFile {
+    FileRead file;
+    std::unique_ptr<ItemStore> store = std::make_unique<ItemStore>();
+    int skippedLines = 0;
+};
+ReadItemFile readItemFile(const QString& path);
 
 struct SaveResult {
     bool saved = false;

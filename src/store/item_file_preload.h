@@ -1,22 +1,11 @@
 #pragma once
 
-#include "store/durable_file.h"
-#include "store/item_store.h"
+#include "store/item_file.h"
 
 #include <QString>
 
-#include <memory>
 #include <optional>
 #include <thread>
-
-// The first half of LoadItemFile: the data file at path read and parsed into a table of its
-// own. It writes nothing and touches no other table, so it may run on any thread.
-struct ReadItemFile {
-    FileRead file;
-    std::unique_ptr<ItemStore> store = std::make_unique<ItemStore>();
-    int skippedLines = 0;
-};
-ReadItemFile readItemFile(const QString& path);
 
 // Reads the data file of a folder on a second thread while start-up goes on building the
 // window; the next LoadItemFile of that folder, on the thread that made this, takes what it
