@@ -27,8 +27,11 @@ void PicBox::Cls()
 
 QImage PicBox::image() const
 {
-    if (!image_.isNull())
-        return image_;
+    return image_.isNull() ? clearedImage() : image_;
+}
+
+QImage PicBox::clearedImage() const
+{
     const qreal dpr = devicePixelRatioF();
     QImage cleared(size() * dpr, QImage::Format_ARGB32_Premultiplied);
     cleared.setDevicePixelRatio(dpr);
@@ -38,10 +41,7 @@ QImage PicBox::image() const
 
 void PicBox::resetImage()
 {
-    const qreal dpr = devicePixelRatioF();
-    image_ = QImage(size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    image_.setDevicePixelRatio(dpr);
-    image_.fill(fromBgr(backColor_));
+    image_ = clearedImage();
 }
 
 void PicBox::drawPersistent(const QImage& picture, int logicalSize)

@@ -44,6 +44,8 @@ protected:
     void dropEvent(QDropEvent*) override;
 
 private:
+    // The box's size in device pixels, all of the background colour.
+    QImage clearedImage() const;
     void resetImage();
 
     int32_t backColor_ = 0;
